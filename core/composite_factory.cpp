@@ -1,0 +1,139 @@
+#include "core/composite_factory.h"
+
+#include <cstdio>
+#include <set>
+
+#include "flow/game_state_manager.h"
+
+const char* const kCharacterFile = "Resources/ObjData/Character.json";
+
+CompositeFactory::CompositeFactory() : ISystem(COMPOSITE_FACTORY) {}
+
+CompositeFactory::~CompositeFactory() {
+    // A creator may have been registered under several names; delete each once.
+    std::set<GameComponentCreator*> owned;
+    for (auto& entry : creators_) owned.insert(entry.second);
+    for (GameComponentCreator* creator : owned) delete creator;
+}
+
+bool CompositeFactory::Init() { return true; }
+
+void CompositeFactory::AddComponentCreator(const std::string& name, GameComponentCreator* creator) {
+    if (!creator) return;
+    creators_[name] = creator;
+    componentNames_[creator->kind] = name;
+}
+
+uint32_t CompositeFactory::CreateGameObject(ObjectMap& map) {
+    auto* object = new GameObject();
+    object->id = counter_;
+    object->name = "Game Object " + std::to_string(counter_);
+    map[counter_] = object;
+    return counter_++;
+}
+
+bool CompositeFactory::BuildObject(GameObject& object, const json::Value& description, bool readActiveFlag,
+                                   bool& startActive, const std::string& file) {
+    const size_t count = json::MemberCount(description);
+    const bool hasParent = json::Find(description, "Parent") != nullptr;
+    // Name, type, the parent when there is one, then the active flag (read or skipped).
+    const size_t header = hasParent ? 4 : 3;
+    if (!description.IsObject() || count < header) {
+        std::printf("%s: an object description needs a name, a type and an active flag; skipped\n", file.c_str());
+        return false;
+    }
+    std::string name, type;
+    if (!json::GetString(&json::MemberAt(description, 0)->value, name) ||
+        !json::GetString(&json::MemberAt(description, 1)->value, type)) {
+        std::printf("%s: object name and type must be strings; description skipped\n", file.c_str());
+        return false;
+    }
+    object.name = name;
+    object.SetType(type);
+    size_t position = 2;
+    if (hasParent) {
+        std::string parentName;
+        if (json::GetString(&json::MemberAt(description, position)->value, parentName)) {
+            object.SetParentName(parentName);
+        } else {
+            std::printf("%s: object \"%s\": the parent name must be a string\n", file.c_str(), name.c_str());
+        }
+        ++position;
+    }
+    if (readActiveFlag) startActive = json::IsLiteralTrue(&json::MemberAt(description, position)->value);
+    for (size_t i = header; i < count; ++i) {
+        const json::Member& member = *json::MemberAt(description, i);
+        const std::string key = member.name.GetString();
+        auto creator = creators_.find(key);
+        if (creator == creators_.end()) {
+            std::printf("%s: object \"%s\": unknown component \"%s\" skipped\n", file.c_str(), name.c_str(),
+                        key.c_str());
+            continue;
+        }
+        IGameComponent* component = creator->second->Create();
+        object.AddComponent(component);
+        component->Unserialize(member);
+    }
+    return true;
+}
+
+void CompositeFactory::BuildFromFile(ObjectMap& map, const std::string& path) {
+    if (!file_.Read(path)) {
+        std::printf("Fail to Build and unserializer\n");
+        return;
+    }
+    bool first = true;
+    for (const auto& member : file_.Doc().GetObject()) {
+        if (first) {
+            first = false;
+            GameStateManager::ReadLevelSettings(member.value);
+            continue;
+        }
+        const uint32_t id = CreateGameObject(map);
+        GameObject* object = map[id];
+        bool startActive = true;
+        if (!BuildObject(*object, member.value, true, startActive, path)) {
+            delete object;
+            map.erase(id);
+            continue;
+        }
+        object->SetActive(startActive);
+    }
+    file_.Write(path);
+}
+
+GameObject* CompositeFactory::BuildCharacter(ObjectMap& map, const std::string& characterName) {
+    const uint32_t id = CreateGameObject(map);
+    GameObject* object = map[id];
+    JsonFile characters;
+    if (!characters.Read(kCharacterFile)) {
+        std::printf("Fail to Build and unserializer\n");
+        return nullptr;
+    }
+    const json::Value* description = json::Find(characters.Doc(), characterName.c_str());
+    if (!description) {
+        std::printf("%s: no character \"%s\"\n", kCharacterFile, characterName.c_str());
+        return object;
+    }
+    bool unused = true;
+    if (BuildObject(*object, *description, false, unused, kCharacterFile)) object->SetActive(true);
+    return object;
+}
+
+GameObject* CompositeFactory::CloneGameObject(ObjectMap& map, const GameObject* source) {
+    if (!source) return nullptr;
+    const uint32_t id = CreateGameObject(map);
+    GameObject* object = map[id];
+    object->name = source->name;
+    object->typeId = source->typeId;
+    for (IGameComponent* component : source->components) {
+        if (component) object->AddComponent(component->Clone());
+    }
+    object->SetActive(source->active);
+    return object;
+}
+
+void CompositeFactory::DestroyAllObjects(ObjectMap& map) {
+    for (auto& [id, object] : map) delete object;
+    map.clear();
+}

@@ -1,0 +1,184 @@
+#include "flow/game_state_manager.h"
+
+#include <cstdio>
+
+#include "audio/sound_system.h"
+#include "core/composite_factory.h"
+#include "core/message_center.h"
+#include "core/message_prototypes.h"
+#include "core/system_manager.h"
+#include "flow/flow_messages.h"
+
+GameState GameStateManager::currentState = MainMenu;
+GameState GameStateManager::nextState = MainMenu;
+GameState GameStateManager::previousState = MainMenu;
+GameState GameStateManager::requestedState = MainMenu;
+int GameStateManager::requestedScene = 1;
+bool GameStateManager::isPaused = false;
+std::map<GameState, std::string> GameStateManager::stateNames;
+
+namespace {
+
+class GameStateManagerListener : public IListener {
+public:
+    void HandleMessage(IMessage* message) override { GameStateManager::HandleMessage(message); }
+};
+
+GameStateManagerListener& Listener() {
+    static GameStateManagerListener listener;
+    return listener;
+}
+
+}  // namespace
+
+GameStateManager::GameStateManager() {
+    characterNames = {{LadyRed, "LadyRed"},   {BoxerRed, "BoxerRed"},   {NinjaRed, "NinjaRed"}, {None, "None"},
+                      {LadyBlue, "LadyBlue"}, {BoxerBlue, "BoxerBlue"}, {NinjaBlue, "NinjaBlue"}};
+    for (int p = 0; p < 4; ++p) playerCharacters[p] = None;
+}
+
+GameStateManager& GameStateManager::Instance() {
+    static GameStateManager instance;
+    return instance;
+}
+
+void GameStateManager::BuildStateNames() {
+    stateNames = {{MainMenu, "MainMenu"}, {Level_1, "Level_1"},     {Level_2, "Level_2"}, {Restart, "Restart"},
+                  {WinRed, "WinRed"},     {WinBlue, "WinBlue"},     {Invalid, "Invalid"}, {Quit, "Quit"},
+                  {Selection, "Selection"}, {Level_3, "Level_3"}, {DEBUG, "DEBUG"}};
+}
+
+GameState GameStateManager::StateFromName(const std::string& name) {
+    for (const auto& [state, stateName] : stateNames) {
+        if (stateName == name) return state;
+    }
+    return Invalid;
+}
+
+void GameStateManager::RegisterListener() {
+    auto& center = MessageCenter::GetInstance();
+    center.RemoveListener(&Listener());
+    center.AddListener(CHANGE_LEVEL, &Listener());
+    center.AddListener(CHANGE_SCENE, &Listener());
+}
+
+void GameStateManager::HandleMessage(IMessage* message) {
+    GameStateManager& self = Instance();
+    if (message->id == CHANGE_LEVEL) {
+        nextState = requestedState;
+    } else if (message->id == CHANGE_SCENE) {
+        self.previousScene = self.currentScene;
+        self.currentScene = requestedScene;
+    }
+}
+
+void GameStateManager::QueueLevelStatus(int status) {
+    GameStateManager& self = Instance();
+    if (!self.levelStatus) self.levelStatus = CloneMessage<LevelStatusMessage>();
+    self.levelStatus->Set(status, "");
+    self.levelStatus->Post();
+}
+
+void GameStateManager::LoadState() {
+    ResetLevel();
+    if (currentState < MainMenu || currentState > DEBUG || currentState == Invalid || currentState == Quit) {
+        currentState = Invalid;
+        nextState = Quit;
+        return;
+    }
+    LoadLevel(LevelFileName(currentState));
+    GameStateManager& self = Instance();
+    self.previousScene = self.currentScene;
+    self.currentScene = 1;
+    if (currentState != DEBUG) QueueLevelStatus(0);
+}
+
+void GameStateManager::ResetLevel() {
+    DestroyAllObjects();
+    isPaused = false;
+    SoundSystem::GetInstance().StopAll();
+    if (!IsLevelState(currentState)) ClearCharacters();
+    MessageCenter::GetInstance().ClearPosted();
+}
+
+void GameStateManager::LoadLevel(const std::string& path) {
+    GameStateManager& self = Instance();
+    self.levelFile = path;
+    auto* factory = SystemManager::GetInstance().Get<CompositeFactory>(COMPOSITE_FACTORY);
+    if (!factory) return;
+    factory->BuildFromFile(self.objectMaps[1], path);
+    for (auto& map : self.objectMaps) {
+        for (auto& [id, object] : map) {
+            if (!object->parentName.empty()) object->parent = FindObjectByName(object->parentName);
+        }
+    }
+}
+
+void GameStateManager::ReadLevelSettings(const json::Value& settings) {
+    GameStateManager& self = Instance();
+    const std::string& file = self.levelFile;
+    const char* keys[] = {"cameraX", "cameraY", "cameraZ"};
+    for (int i = 0; i < 3; ++i) {
+        if (!json::GetFloat(json::Find(settings, keys[i]), self.camera[i])) {
+            std::printf("%s: level settings need the number \"%s\"\n", file.c_str(), keys[i]);
+        }
+    }
+    float gravity = 0;
+    if (!json::GetFloat(json::Find(settings, "gravity"), gravity)) {
+        std::printf("%s: level settings need the number \"gravity\"\n", file.c_str());
+    }
+    SetGravity(0, gravity);
+    if (!json::GetString(json::Find(settings, "AI file"), self.aiFile)) {
+        std::printf("%s: level settings need the string \"AI file\"\n", file.c_str());
+        self.aiFile.clear();
+    }
+}
+
+void GameStateManager::SetGravity(float x, float y) { Instance().gravity = Vec2(x, y); }
+
+GameObject* GameStateManager::FindObjectByName(const std::string& name) {
+    for (auto& map : Instance().objectMaps) {
+        for (auto& [id, object] : map) {
+            if (object->name == name) return object;
+        }
+    }
+    return nullptr;
+}
+
+void GameStateManager::DestroyAllObjects() {
+    auto* factory = SystemManager::GetInstance().Get<CompositeFactory>(COMPOSITE_FACTORY);
+    for (auto& map : Instance().objectMaps) {
+        if (factory) {
+            factory->DestroyAllObjects(map);
+        } else {
+            for (auto& [id, object] : map) delete object;
+            map.clear();
+        }
+    }
+    MessageCenter::GetInstance().ClearPosted();
+}
+
+void GameStateManager::SetPause(bool paused) { isPaused = paused; }
+
+void GameStateManager::ClearCharacters() {
+    for (int p = 0; p < 4; ++p) Instance().playerCharacters[p] = None;
+}
+
+void GameStateManager::ResetAll() {
+    GameStateManager& self = Instance();
+    for (auto& map : self.objectMaps) {
+        for (auto& [id, object] : map) delete object;
+        map.clear();
+    }
+    self.camera[0] = self.camera[1] = self.camera[2] = 0;
+    self.gravity = Vec2();
+    self.currentScene = self.previousScene = 1;
+    self.levelFile.clear();
+    self.aiFile.clear();
+    self.levelStatus = nullptr;  // owned by the message centre, which is reset too
+    ClearCharacters();
+    currentState = nextState = previousState = requestedState = MainMenu;
+    requestedScene = 1;
+    isPaused = false;
+    stateNames.clear();
+}

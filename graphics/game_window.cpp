@@ -1,0 +1,93 @@
+#include "graphics/game_window.h"
+
+#include "core/message_prototypes.h"
+#include "core/system_manager.h"
+#include "flow/game_state_manager.h"
+#include "graphics/graphic_gl.h"
+#include "graphics/windows_event_message.h"
+#include "input/mouse_position.h"
+#include "platform/platform.h"
+
+GameWindow::GameWindow() : ISystem(GAME_WINDOW) {}
+
+bool GameWindow::Init() { return platform::Current().GetDisplay().Open(title, width, height); }
+
+bool GameWindow::Update(double) {
+    platform::Current().GetDisplay().Present();
+    return true;
+}
+
+int GameWindow::GetClientWidth() const {
+    int w = 0, h = 0;
+    return platform::Current().GetDisplay().GetClientSize(w, h) ? w : 0;
+}
+
+int GameWindow::GetClientHeight() const {
+    int w = 0, h = 0;
+    return platform::Current().GetDisplay().GetClientSize(w, h) ? h : 0;
+}
+
+void GameWindow::SetFullScreen(bool on) {
+    isFullScreen = on;
+    platform::Current().GetDisplay().SetFullScreen(on);
+}
+
+void GameWindow::PostWindowsEvent(int kind, int64_t lParam, int64_t wParam) {
+    if (!eventMessage_) eventMessage_ = CloneMessage<WindowsEventMessage>();
+    eventMessage_->kind = kind;
+    eventMessage_->wParam = wParam;
+    eventMessage_->lParam = lParam;
+    eventMessage_->Post();
+}
+
+namespace {
+// Client coordinates packed as two signed 16-bit words, x low.
+int64_t PackClientPoint(int x, int y) {
+    return static_cast<int64_t>(static_cast<uint16_t>(static_cast<int16_t>(x))) |
+           (static_cast<int64_t>(static_cast<uint16_t>(static_cast<int16_t>(y))) << 16);
+}
+}  // namespace
+
+void GameWindow::HandleEvent(const platform::Event& event) {
+    using platform::EventKind;
+    switch (event.kind) {
+        case EventKind::Quit:
+            GameStateManager::nextState = Quit;
+            break;
+        case EventKind::FocusGained:
+        case EventKind::FocusLost: {
+            const bool gained = event.kind == EventKind::FocusGained;
+            SystemManager::GetInstance().SetPaused(!gained);
+            isActive = gained;
+            // Only a request: the minimised flag follows what the window really does, or a
+            // desktop that ignores the request would leave the game frozen for good.
+            if (!gained) platform::Current().GetDisplay().RequestMinimize();
+            break;
+        }
+        case EventKind::Minimized:
+            isMinimized = true;
+            break;
+        case EventKind::Restored:
+        case EventKind::Maximized:
+            isMinimized = false;
+            break;
+        case EventKind::Resized:
+            if (auto* renderer = SystemManager::GetInstance().Get<GraphicGL>(GRAPHIC_GL)) {
+                renderer->Resize(GetClientWidth(), GetClientHeight());
+            }
+            break;
+        case EventKind::KeyDown:
+            PostWindowsEvent(KEY_DOWN_EVENT, 0, event.code);
+            break;
+        case EventKind::KeyUp:
+            PostWindowsEvent(KEY_UP_EVENT, 0, event.code);
+            break;
+        case EventKind::Char:
+            PostWindowsEvent(CHARACTER_EVENT, 0, event.code);
+            break;
+        case EventKind::MouseMove:
+            SetMousePosition(event.x, event.y, GetClientWidth(), GetClientHeight());
+            PostWindowsEvent(MOUSE_MOVE_EVENT, PackClientPoint(event.x, event.y), 0);
+            break;
+    }
+}

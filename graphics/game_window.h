@@ -1,0 +1,37 @@
+#pragma once
+
+#include <cstdint>
+
+#include "core/system.h"
+#include "platform/events.h"
+
+class WindowsEventMessage;
+
+// The game's window: presents each frame and turns window events into engine state (focus and
+// minimise flags, the quit request, resizes, the mouse position, window-event messages).
+class GameWindow : public ISystem {
+public:
+    GameWindow();
+    bool Init() override;
+    // Presents the picture drawn in the previous frame.
+    bool Update(double dt) override;
+
+    int GetClientWidth() const;
+    int GetClientHeight() const;
+    void SetFullScreen(bool on);
+    // The effects of one window event, whichever backend produced it.
+    void HandleEvent(const platform::Event& event);
+    void PostWindowsEvent(int kind, int64_t lParam, int64_t wParam);
+
+    int x = 0;
+    int y = 0;
+    int width = 1280;
+    int height = 720;
+    const char* title = "Bramblecourt";
+    bool isFullScreen = false;
+    bool isActive = true;
+    bool isMinimized = false;
+
+private:
+    WindowsEventMessage* eventMessage_ = nullptr;
+};

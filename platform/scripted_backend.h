@@ -1,0 +1,51 @@
+#pragma once
+
+#include <cstdint>
+#include <deque>
+#include <memory>
+#include <vector>
+
+#include "platform/platform.h"
+
+namespace platform {
+
+// A backend for tests: events, keys, mouse, pads and time are injected by the test. With GL it
+// still renders for real through SDL's offscreen driver, but it never reads SDL's events and
+// installs no signal handlers. Full-screen and minimise requests are recorded, not carried out.
+class ScriptedBackend : public Backend {
+public:
+    explicit ScriptedBackend(bool withGl);
+    ~ScriptedBackend() override;
+
+    Display& GetDisplay() override;
+    EventSource& GetEvents() override;
+    KeyboardMouse& GetKeyboardMouse() override;
+    Clock& GetClock() override;
+    Pads& GetPads() override;
+    SoundDevice& GetSound() override;
+
+    // Input the test scripts.
+    void PushEvent(const Event& event);
+    void SetKey(int virtualKey, bool down);
+    void SetMousePosition(int x, int y);
+    void SetPad(int player, const PadState& state);   // connects the pad
+    void DisconnectPad(int player);
+
+    // Time the test drives.
+    uint64_t Now() const;
+    void Advance(uint64_t ticks);
+
+    // What the engine asked for.
+    const std::vector<bool>& FullScreenRequests() const;
+    int MinimizeRequests() const;
+    int PresentCount() const;
+    bool CursorVisible() const;
+    struct Rumble { uint16_t left = 0; uint16_t right = 0; };
+    Rumble LastRumble(int player) const;
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> impl_;
+};
+
+}  // namespace platform

@@ -1,0 +1,74 @@
+#include "platform/sdl_display.h"
+
+#include <cstdio>
+
+namespace platform {
+
+bool SdlDisplay::Open(const char* title, int width, int height) {
+    if (!window_.Open(title, 0, 0, width, height, SDL_WINDOW_SHOWN)) {
+        return false;
+    }
+    fullScreen_ = false;
+    return true;
+}
+
+bool SdlDisplay::IsOpen() const {
+    return window_.IsOpen();
+}
+
+bool SdlDisplay::HasGl() const {
+    return window_.IsOpen();
+}
+
+void SdlDisplay::Present() {
+    window_.Swap();
+}
+
+bool SdlDisplay::GetClientSize(int& width, int& height) const {
+    return window_.GetDrawableSize(width, height);
+}
+
+void SdlDisplay::SetFullScreen(bool on) {
+    SDL_Window* window = window_.Window();
+    if (window == nullptr || on == fullScreen_) {
+        return;  // a second "on" must not overwrite the windowed geometry with the full one
+    }
+    if (on) {
+        Geometry saved;
+        SDL_GetWindowPosition(window, &saved.x, &saved.y);
+        SDL_GetWindowSize(window, &saved.width, &saved.height);
+        if (SDL_SetWindowFullscreen(window, SDL_WINDOW_FULLSCREEN_DESKTOP) != 0) {
+            std::printf("Display: could not go full screen: %s\n", SDL_GetError());
+            std::fflush(stdout);
+            return;
+        }
+        windowed_ = saved;
+        fullScreen_ = true;
+        return;
+    }
+    if (SDL_SetWindowFullscreen(window, 0) != 0) {
+        std::printf("Display: could not leave full screen: %s\n", SDL_GetError());
+        std::fflush(stdout);
+        return;
+    }
+    fullScreen_ = false;
+    SDL_SetWindowSize(window, windowed_.width, windowed_.height);
+    SDL_SetWindowPosition(window, windowed_.x, windowed_.y);
+}
+
+void SdlDisplay::RequestMinimize() {
+    if (window_.Window() != nullptr) {
+        SDL_MinimizeWindow(window_.Window());
+    }
+}
+
+void SdlDisplay::ShowCursor(bool visible) {
+    SDL_ShowCursor(visible ? SDL_ENABLE : SDL_DISABLE);
+}
+
+void SdlDisplay::Close() {
+    window_.Close();
+    fullScreen_ = false;
+}
+
+}  // namespace platform

@@ -1,0 +1,128 @@
+#include <filesystem>
+
+#include <gtest/gtest.h>
+
+#include "core/json_file.h"
+#include "support/engine_test.h"
+
+namespace fs = std::filesystem;
+
+using JsonFileTest = ResourcesTest;
+
+TEST_F(JsonFileTest, WrittenFilesAreAFixedPointByteForByte) {
+    // Numbers the program itself writes (floats from gameplay, big ids, negatives) must come
+    // back unchanged, or every run would churn the committed data.
+    const std::string cases[] = {
+        "{\"a\": 0.1, \"b\": -920.5, \"c\": 1e-7, \"d\": 123456789012, \"e\": 0.30000000000000004}",
+        "{\"nested\": {\"list\": [1, 2.5, \"x\", true, null, {}], \"empty\": []}}",
+        "{\"float\": 0.7879999876022339, \"tiny\": 5e-324, \"big\": 1.7976931348623157e308}",
+    };
+    for (const std::string& text : cases) {
+        WriteFile("f.json", text);
+        JsonFile first;
+        ASSERT_TRUE(first.Read("f.json")) << text;
+        ASSERT_TRUE(first.Write("f.json"));
+        const std::string once = ReadFile("f.json");
+        JsonFile second;
+        ASSERT_TRUE(second.Read("f.json"));
+        ASSERT_TRUE(second.Write("f.json"));
+        EXPECT_EQ(once, ReadFile("f.json")) << text;
+        EXPECT_TRUE(first.Doc() == second.Doc()) << text;
+        EXPECT_EQ('\n', once.back());
+    }
+}
+
+TEST_F(JsonFileTest, WriterLayoutIsFourSpacesWithTrailingNewline) {
+    JsonFile file;
+    ASSERT_TRUE(file.Parse("{\"a\":{\"b\":1}}", "memory"));
+    EXPECT_EQ("{\n    \"a\": {\n        \"b\": 1\n    }\n}\n", JsonFile::Serialise(file.Doc()));
+}
+
+TEST_F(JsonFileTest, MissingFileIsCreatedEmptyAndReadsAsEmptyObject) {
+    JsonFile file;
+    ASSERT_TRUE(file.Read("Resources/new.json"));
+    EXPECT_TRUE(fs::exists("Resources/new.json"));
+    EXPECT_TRUE(file.Doc().IsObject());
+    EXPECT_EQ(0u, file.Doc().MemberCount());
+}
+
+TEST_F(JsonFileTest, MissingFolderFails) {
+    JsonFile file;
+    EXPECT_FALSE(file.Read("no/such/folder/x.json"));
+}
+
+TEST_F(JsonFileTest, BrokenFilesAreReportedAndNeverRewritten) {
+    const std::string broken[] = {"{\"a\": 1,", "[1, 2]", "\"text\"", "{\"a\": tru}", "{} trailing"};
+    for (const std::string& text : broken) {
+        WriteFile("bad.json", text);
+        JsonFile file;
+        testing::internal::CaptureStdout();
+        EXPECT_FALSE(file.Read("bad.json")) << text;
+        const std::string said = testing::internal::GetCapturedStdout();
+        EXPECT_NE(std::string::npos, said.find("bad.json")) << said;
+        EXPECT_EQ(1, std::count(said.begin(), said.end(), '\n')) << said;
+        EXPECT_FALSE(file.Write("bad.json"));
+        EXPECT_EQ(text, ReadFile("bad.json"));
+        EXPECT_TRUE(file.Doc().IsObject());
+    }
+}
+
+TEST_F(JsonFileTest, ParsesFromMemory) {
+    JsonFile file;
+    ASSERT_TRUE(file.Parse("{\"x\": [1, 2]}", "memory"));
+    EXPECT_EQ(2u, file.Doc()["x"].Size());
+    EXPECT_FALSE(file.Parse("{", "memory"));
+}
+
+TEST_F(JsonFileTest, WriteLeavesNoTemporaryBehind) {
+    JsonFile file;
+    ASSERT_TRUE(file.Parse("{\"k\": 1}", "memory"));
+    ASSERT_TRUE(file.Write("out.json"));
+    EXPECT_FALSE(fs::exists("out.json.tmp"));
+    EXPECT_EQ("{\n    \"k\": 1\n}\n", ReadFile("out.json"));
+}
+
+TEST(JsonAccessors, CheckTypesInsteadOfCrashing) {
+    JsonFile file;
+    ASSERT_TRUE(file.Parse("{\"s\": \"t\", \"n\": 2.5, \"i\": 3, \"b\": true, \"neg\": -1, \"huge\": 1e300}", "m"));
+    const json::Value& doc = file.Doc();
+    std::string s;
+    double d = 0;
+    int i = 0;
+    unsigned u = 0;
+    bool b = false;
+    EXPECT_TRUE(json::GetString(json::Find(doc, "s"), s));
+    EXPECT_FALSE(json::GetString(json::Find(doc, "n"), s));
+    EXPECT_FALSE(json::GetString(json::Find(doc, "absent"), s));
+    EXPECT_TRUE(json::GetDouble(json::Find(doc, "i"), d));
+    EXPECT_EQ(3.0, d);
+    EXPECT_TRUE(json::GetInt(json::Find(doc, "n"), i));
+    EXPECT_FALSE(json::GetInt(json::Find(doc, "huge"), i));
+    EXPECT_FALSE(json::GetUint(json::Find(doc, "neg"), u));
+    EXPECT_TRUE(json::GetBool(json::Find(doc, "b"), b));
+    EXPECT_FALSE(json::GetBool(json::Find(doc, "i"), b));
+    EXPECT_EQ(nullptr, json::Find(doc["s"], "x"));
+    EXPECT_EQ(nullptr, json::MemberAt(doc, 6));
+    ASSERT_NE(nullptr, json::MemberAt(doc, 5));
+    EXPECT_STREQ("huge", json::MemberAt(doc, 5)->name.GetString());
+    EXPECT_EQ(nullptr, json::MemberAt(doc["s"], 0));
+}
+
+TEST(JsonAccessors, OnlyTheLiteralTrueIsTrue) {
+    JsonFile file;
+    ASSERT_TRUE(file.Parse("{\"t\": true, \"f\": false, \"zero\": 0, \"one\": 1, \"text\": \"true\"}", "m"));
+    EXPECT_TRUE(json::IsLiteralTrue(json::Find(file.Doc(), "t")));
+    for (const char* key : {"f", "zero", "one", "text", "absent"}) {
+        EXPECT_FALSE(json::IsLiteralTrue(json::Find(file.Doc(), key))) << key;
+    }
+}
+
+TEST(JsonAccessorsDeathTest, AnUncheckedAccessAbortsLoudly) {
+    EXPECT_DEATH(
+        {
+            JsonFile file;
+            file.Parse("{\"s\": \"t\"}", "m");
+            (void)file.Doc()["s"].GetInt();
+        },
+        "JSON access without a check");
+}
