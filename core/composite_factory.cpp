@@ -4,6 +4,9 @@
 #include <set>
 
 #include "flow/game_state_manager.h"
+#include "graphics/sprite.h"
+#include "physics/body.h"
+#include "input/controller.h"
 
 const char* const kCharacterFile = "Resources/ObjData/Character.json";
 
@@ -16,7 +19,12 @@ CompositeFactory::~CompositeFactory() {
     for (GameComponentCreator* creator : owned) delete creator;
 }
 
-bool CompositeFactory::Init() { return true; }
+bool CompositeFactory::Init() {
+    AddComponentCreator("Body", new GameComponentCreatorType<Body>(BODY));
+    AddComponentCreator("Sprite", new GameComponentCreatorType<Sprite>(SPRITE));
+    AddComponentCreator("Controller", new GameComponentCreatorType<Controller>(CONTROLLER));
+    return true;
+}
 
 void CompositeFactory::AddComponentCreator(const std::string& name, GameComponentCreator* creator) {
     if (!creator) return;

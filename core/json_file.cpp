@@ -23,6 +23,9 @@ bool JsonFile::Read(const std::string& path) {
 bool JsonFile::Parse(const std::string& text, const std::string& name) {
     text_ = text;
     failed_ = true;
+    // A document keeps the memory of every text it parsed until it is destroyed: start from a
+    // fresh one, or a file read again and again (a level at each change) grows without end.
+    json::Document().Swap(document_);
     document_.Parse<rapidjson::kParseFullPrecisionFlag>(text_.c_str(), text_.size());
     if (document_.HasParseError()) {
         std::printf("%s: not valid JSON (%s at offset %zu)\n", name.c_str(),

@@ -1,14 +1,23 @@
 #include "core/startup.h"
 
+#include "audio/sound_system.h"
 #include "core/composite_factory.h"
 #include "core/frame_rate_controller.h"
 #include "core/game_object.h"
 #include "core/message_center.h"
 #include "core/message_prototypes.h"
 #include "core/system_manager.h"
+#include "flow/action_manager.h"
 #include "flow/game_state_manager.h"
+#include "graph/ai_manager.h"
+#include "graph/node_registry.h"
+#include "graphics/font_manager.h"
 #include "graphics/game_window.h"
 #include "graphics/graphic_gl.h"
+#include "graphics/texture_manager.h"
+#include "input/input_manager.h"
+#include "input/mouse_position.h"
+#include "physics/physics.h"
 #include "platform/platform.h"
 
 namespace {
@@ -40,31 +49,66 @@ bool StartUp() {
     renderer->logicalHeight = kLogicalHeight;
     renderer->Resize(window->GetClientWidth(), window->GetClientHeight());
 
+    auto* input = new InputManager();
+    if (!input->Init()) {
+        delete input;
+        delete renderer;
+        delete window;
+        return false;
+    }
+
+    auto* physics = new Physics();
+    auto* fonts = new FontManager();
+    auto* actions = new ActionManager();
+    auto* ai = new AI_Manager();
     auto* factory = new CompositeFactory();
 
     SystemManager& systems = SystemManager::GetInstance();
     systems.AddSystem(renderer);
     systems.AddSystem(window);
+    systems.AddSystem(physics);
+    // Before any node is made: action messages take their action from it when constructed.
+    systems.AddSystem(actions);
+    systems.AddSystem(input);
+    systems.AddSystem(fonts);
+    systems.AddSystem(ai);
     systems.AddSystem(factory);
 
     platform::Current().GetDisplay().ShowCursor(false);
     GameStateManager::RegisterListener();
     factory->Init();
     GameObject::LoadTypes();
+    ai->Init();
+    // Without the text program no menu could be read.
+    if (!fonts->Init()) return false;
+    RegisterAllNodes();
     if (!window->isFullScreen) window->SetFullScreen(true);
     return true;
 }
 
 int RunGame() {
     if (!StartUp()) return -1;
-    return SystemManager::GetInstance().Run();
+    const int exitCode = SystemManager::GetInstance().Run();
+    // The sound list is rewritten and the sounds released here, while the sound device and
+    // SDL are still up, not in a destructor after main has returned.
+    SoundSystem::Shutdown();
+    // Messages, prototypes and registries go now, in a known order, rather than in static
+    // destructors that would run after the systems they point into.
+    ResetEngine();
+    return exitCode;
 }
 
 void ResetEngine() {
     SystemManager::GetInstance().Reset();
+    // Prototypes may hold message clones: gone before the message centre is reset.
+    FreeNodePrototypes();
+    SoundSystem::Discard();
     GameStateManager::ResetAll();
+    TextureManager::Destroy();
+    Physics::ResetShared();
     MessageCenter::GetInstance().Reset();
     MessagePrototypes::GetInstance().Reset();
     FrameRateController::GetInstance().Reset();
+    MousePosition() = MousePositionData{};
     GameObjectTypes().clear();
 }

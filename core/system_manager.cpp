@@ -46,6 +46,7 @@ void SystemManager::Update(double dt) {
     SoundSystem::GetInstance().Update();
     auto& timer = FrameRateController::GetInstance();
     auto& clock = platform::Current().GetClock();
+    if (stampSlot_ >= timer.stamps.size()) stampSlot_ = timer.AddStamp(0);  // a frame outside Run
     for (auto& [key, system] : systems_) {
         if (!system) continue;
         timer.stamps[stampSlot_] = clock.Now();

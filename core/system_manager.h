@@ -15,8 +15,9 @@ public:
     void AddSystem(ISystem* system);
     // Null when no system has that key (nothing is entered for it).
     ISystem* GetSystem(SYSTEM_COMP key) const;
+    // Null also when the key holds a system of another class.
     template <class T>
-    T* Get(SYSTEM_COMP key) const { return static_cast<T*>(GetSystem(key)); }
+    T* Get(SYSTEM_COMP key) const { return dynamic_cast<T*>(GetSystem(key)); }
 
     void Update(double dt);
     int Run();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <deque>
+
 #include "core/message.h"
 
 class GameObject;
@@ -21,13 +23,31 @@ struct MoveObjData {
     float y = 0;
 };
 
-// A message that makes the action manager run its action. The message does not own it.
+// Adds each queued force, times the body's inverse mass, to the body's acceleration.
+class MoveObjectsAction : public IAction {
+public:
+    void Execute() override;
+
+    std::deque<MoveObjData> moves;
+};
+
+// A message that makes the action manager run its action. Each message, prototype or clone,
+// has an action of its own, taken from the action manager when the message is made and given
+// back when it is destroyed; without an action manager it has none.
 class ActionMessage : public IMessage {
 public:
-    using IMessage::IMessage;
+    explicit ActionMessage(MESSAGE_ID id);
+    ~ActionMessage() override;
+    ActionMessage(const ActionMessage&) = delete;
+    ActionMessage& operator=(const ActionMessage&) = delete;
+
+    MoveObjectsAction* Moves() const { return static_cast<MoveObjectsAction*>(action); }
 
     IAction* action = nullptr;
 };
 
 class MoveObjectsMessage : public MessageOf<MoveObjectsMessage, MOVE_OBJECTS, ActionMessage> {};
 class RespawnObjMessage : public MessageOf<RespawnObjMessage, RESPAWN_OBJ, ActionMessage> {};
+
+// Puts an object's body at rest at (x, y). The respawn nodes call it directly.
+void RespawnObject(MoveObjData entry);

@@ -2,7 +2,9 @@
 
 #include <string>
 
-enum GameState {
+// A fixed underlying type: a state number read from data or a graph may be out of range,
+// and must still be a value the game can test and turn into "Invalid".
+enum GameState : int {
     MainMenu = 0,
     Level_1 = 1,
     Level_2 = 2,
@@ -17,7 +19,7 @@ enum GameState {
 };
 
 // The characters a player can choose; "None" means the player does not play.
-enum CHARID {
+enum CHARID : int {
     LadyRed = 0,
     BoxerRed = 1,
     NinjaRed = 2,

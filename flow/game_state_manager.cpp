@@ -1,6 +1,7 @@
 #include "flow/game_state_manager.h"
 
 #include <cstdio>
+#include <vector>
 
 #include "audio/sound_system.h"
 #include "core/composite_factory.h"
@@ -8,6 +9,12 @@
 #include "core/message_prototypes.h"
 #include "core/system_manager.h"
 #include "flow/flow_messages.h"
+#include "graph/ai_manager.h"
+#include "graphics/graphic_gl.h"
+#include "input/input_manager.h"
+#include "physics/body.h"
+#include "physics/collision_message.h"
+#include "physics/physics.h"
 
 GameState GameStateManager::currentState = MainMenu;
 GameState GameStateManager::nextState = MainMenu;
@@ -29,12 +36,37 @@ GameStateManagerListener& Listener() {
     return listener;
 }
 
+AI_Manager* FindAiManager() { return dynamic_cast<AI_Manager*>(SystemManager::GetInstance().GetSystem(AI_MANAGER)); }
+
+// Graph variables that name objects are bound to this level's objects, then the level
+// object takes over the level data saved at the reset.
+void HandOverGraphVariables(std::array<ObjectMap, GameStateManager::kObjectMaps>& objectMaps) {
+    AI_Manager* ai = FindAiManager();
+    if (!ai) return;
+    ai->objectMaps = &objectMaps;
+    std::vector<int> ids;
+    for (const auto& [id, tree] : ai->registry.Trees()) ids.push_back(id);
+    for (int id : ids) ai->BindTreeVariables(id);
+    ai->RestoreLevelData();
+}
+
+void StopPadVibration() {
+    if (auto* input = SystemManager::GetInstance().Get<InputManager>(INPUT_MANAGER)) input->StopAllVibration();
+}
+
+// Checked, because tests may register a stand-in system under the physics key.
+void SetPhysicsPaused(bool paused) {
+    if (auto* physics = dynamic_cast<Physics*>(SystemManager::GetInstance().GetSystem(PHYSICS))) {
+        physics->paused = paused;
+    }
+}
+
 }  // namespace
 
 GameStateManager::GameStateManager() {
     characterNames = {{LadyRed, "LadyRed"},   {BoxerRed, "BoxerRed"},   {NinjaRed, "NinjaRed"}, {None, "None"},
                       {LadyBlue, "LadyBlue"}, {BoxerBlue, "BoxerBlue"}, {NinjaBlue, "NinjaBlue"}};
-    for (int p = 0; p < 4; ++p) playerCharacters[p] = None;
+    for (int p = 0; p < kPlayers; ++p) playerCharacters[p] = None;
 }
 
 GameStateManager& GameStateManager::Instance() {
@@ -91,13 +123,20 @@ void GameStateManager::LoadState() {
     self.previousScene = self.currentScene;
     self.currentScene = 1;
     if (currentState != DEBUG) QueueLevelStatus(0);
+    LimitPickingToDraggableTypes();
 }
 
 void GameStateManager::ResetLevel() {
+    StopPadVibration();
+    if (AI_Manager* ai = FindAiManager()) ai->SaveLevelData();
     DestroyAllObjects();
+    // The pairs name the objects just destroyed, and the next level's graphs run before
+    // physics publishes new ones.
+    CollisionMessage::Pairs().clear();
     isPaused = false;
+    SetPhysicsPaused(false);
     SoundSystem::GetInstance().StopAll();
-    if (!IsLevelState(currentState)) ClearCharacters();
+    if (!IsLevelState(StateAfterReset())) ClearCharacters();
     MessageCenter::GetInstance().ClearPosted();
 }
 
@@ -107,11 +146,15 @@ void GameStateManager::LoadLevel(const std::string& path) {
     auto* factory = SystemManager::GetInstance().Get<CompositeFactory>(COMPOSITE_FACTORY);
     if (!factory) return;
     factory->BuildFromFile(self.objectMaps[1], path);
+    if (GraphicGL* renderer = FindRenderer()) renderer->SetTopSprite();
+    SpawnPlayers();
+    SpawnAttacks();
     for (auto& map : self.objectMaps) {
         for (auto& [id, object] : map) {
             if (!object->parentName.empty()) object->parent = FindObjectByName(object->parentName);
         }
     }
+    HandOverGraphVariables(self.objectMaps);
 }
 
 void GameStateManager::ReadLevelSettings(const json::Value& settings) {
@@ -123,6 +166,7 @@ void GameStateManager::ReadLevelSettings(const json::Value& settings) {
             std::printf("%s: level settings need the number \"%s\"\n", file.c_str(), keys[i]);
         }
     }
+    if (GraphicGL* renderer = FindRenderer()) renderer->camera.SetPosition(self.camera[0], self.camera[1]);
     float gravity = 0;
     if (!json::GetFloat(json::Find(settings, "gravity"), gravity)) {
         std::printf("%s: level settings need the number \"gravity\"\n", file.c_str());
@@ -132,9 +176,22 @@ void GameStateManager::ReadLevelSettings(const json::Value& settings) {
         std::printf("%s: level settings need the string \"AI file\"\n", file.c_str());
         self.aiFile.clear();
     }
+    // The graphs come before the objects, whose AI components look them up by name.
+    AI_Manager* ai = FindAiManager();
+    if (ai && !self.aiFile.empty()) ai->registry.LoadFiles(self.aiFile);
 }
 
-void GameStateManager::SetGravity(float x, float y) { Instance().gravity = Vec2(x, y); }
+void GameStateManager::SetGravity(float x, float y) {
+    Instance().gravity = Vec2(x, y);
+    // Bodies made from now on copy the level gravity; the active ones of the level follow it now.
+    for (auto& [id, object] : Instance().objectMaps[1]) {
+        auto* body = object->Get<Body>(BODY);
+        if (body && body->active) {
+            body->gravityX = x;
+            body->gravityY = y;
+        }
+    }
+}
 
 GameObject* GameStateManager::FindObjectByName(const std::string& name) {
     for (auto& map : Instance().objectMaps) {
@@ -158,10 +215,19 @@ void GameStateManager::DestroyAllObjects() {
     MessageCenter::GetInstance().ClearPosted();
 }
 
-void GameStateManager::SetPause(bool paused) { isPaused = paused; }
+void GameStateManager::SetPause(bool paused) {
+    isPaused = paused;
+    if (paused) StopPadVibration();
+    SetPhysicsPaused(paused);
+}
 
 void GameStateManager::ClearCharacters() {
-    for (int p = 0; p < 4; ++p) Instance().playerCharacters[p] = None;
+    for (int p = 0; p < kPlayers; ++p) Instance().playerCharacters[p] = None;
+}
+
+GameState GameStateManager::StateAfterReset() {
+    // At the end of a pass "Restart" stands in for the level it reloads, whose players stay.
+    return currentState == Restart ? previousState : currentState;
 }
 
 void GameStateManager::ResetAll() {

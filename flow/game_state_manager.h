@@ -16,6 +16,10 @@ class LevelStatusMessage;
 class GameStateManager {
 public:
     static constexpr int kObjectMaps = 6;
+    static constexpr int kPlayers = 4;
+    // Map 1 holds the level's objects and the players; map 2 the attack copies.
+    static constexpr size_t kLevelMap = 1;
+    static constexpr size_t kAttackMap = 2;
 
     static GameState currentState;
     static GameState nextState;
@@ -34,10 +38,18 @@ public:
     static void LoadLevel(const std::string& path);
     static void ReadLevelSettings(const json::Value& settings);
     static void SetGravity(float x, float y);
+    // The players' chosen characters at the level object's start positions.
+    static void SpawnPlayers();
+    // Every "Attack" object becomes an inactive template with ten inactive copies in map 2.
+    static void SpawnAttacks();
+    // Only bodies of the draggable types keep listening for mouse picks.
+    static void LimitPickingToDraggableTypes();
     static GameObject* FindObjectByName(const std::string& name);
     static void DestroyAllObjects();
     static void SetPause(bool paused);
     static void ClearCharacters();
+    // The state a reset leads to: a restart leads back to the state it restarts.
+    static GameState StateAfterReset();
     static void QueueLevelStatus(int status);
     static void HandleMessage(IMessage* message);
     // Subscribes the game-state listener to level and scene changes; once per run.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/vector2d.h"
+
 // The mouse relative to the centre of the window's client area, y up.
 struct MousePositionData {
     int x = 0;
@@ -9,3 +11,16 @@ struct MousePositionData {
 MousePositionData& MousePosition();
 // From client coordinates (y down) and the client size.
 void SetMousePosition(int clientX, int clientY, int clientWidth, int clientHeight);
+
+// How the camera maps logical units to the world: the eye distance factor (1 for the default
+// eye) and the pan the projection applies (minus the camera position).
+struct CameraView {
+    float scale = 1.0f;
+    float panX = 0.0f;
+    float panY = 0.0f;
+};
+
+// The world point under the mouse: client pixels stretched to the logical view, then through
+// the camera. The client size must not be empty.
+Vec2 WorldPointFromMouse(const MousePositionData& mouse, int clientWidth, int clientHeight, int logicalWidth,
+                         int logicalHeight, const CameraView& camera);

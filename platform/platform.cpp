@@ -13,7 +13,7 @@ std::unique_ptr<Backend>& Installed() {
 }
 
 // Stands in before Install, so engine code and plain unit tests never meet a missing
-// platform. Logic only: it touches no SDL.
+// platform. Logic only: it touches no SDL, save SDL's audio once the sound system starts.
 Backend& Fallback() {
     static ScriptedBackend backend(false);
     return backend;

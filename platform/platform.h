@@ -30,7 +30,7 @@ void Install(std::unique_ptr<Backend> backend);
 // Closes the display and destroys the installed backend.
 void Uninstall();
 
-// The real backend: SDL2 for window, GL, events, keyboard, mouse, pads and clock.
+// The real backend: SDL2 for window, GL, events, keyboard, mouse, pads, clock and sound.
 std::unique_ptr<Backend> CreateSdlBackend();
 
 }  // namespace platform

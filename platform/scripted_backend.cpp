@@ -5,7 +5,6 @@
 #include <limits>
 #include <optional>
 
-#include "platform/absent_devices.h"
 #include "platform/scripted_display.h"
 #include "platform/tracked_keyboard_mouse.h"
 
@@ -99,7 +98,9 @@ struct ScriptedBackend::Impl {
     TrackedKeyboardMouse input;
     ScriptedClock clock;
     ScriptedPads pads;
-    SilentSoundDevice sound;
+    // The real mixer: tests run it on SDL's dummy audio driver. It touches SDL only once the
+    // sound system opens it.
+    std::unique_ptr<SoundDevice> sound = CreateMixerSoundDevice();
 };
 
 ScriptedBackend::ScriptedBackend(bool withGl) : impl_(std::make_unique<Impl>(withGl)) {}
@@ -110,7 +111,7 @@ EventSource& ScriptedBackend::GetEvents() { return impl_->events; }
 KeyboardMouse& ScriptedBackend::GetKeyboardMouse() { return impl_->input; }
 Clock& ScriptedBackend::GetClock() { return impl_->clock; }
 Pads& ScriptedBackend::GetPads() { return impl_->pads; }
-SoundDevice& ScriptedBackend::GetSound() { return impl_->sound; }
+SoundDevice& ScriptedBackend::GetSound() { return *impl_->sound; }
 
 void ScriptedBackend::PushEvent(const Event& event) { impl_->events.Push(event); }
 void ScriptedBackend::SetKey(int virtualKey, bool down) { impl_->input.SetKey(virtualKey, down); }

@@ -3,10 +3,10 @@
 #include <cstdio>
 #include <memory>
 
-#include "platform/absent_devices.h"
 #include "platform/platform.h"
 #include "platform/sdl_display.h"
 #include "platform/sdl_events.h"
+#include "platform/sdl_pads.h"
 #include "platform/sdl_session.h"
 #include "platform/steady_clock.h"
 #include "platform/tracked_keyboard_mouse.h"
@@ -19,9 +19,7 @@ public:
     SdlBackend()
         // SDL turns SIGINT and SIGTERM into SDL_QUIT, which is how Ctrl+C and a service
         // stop reach the game as an ordinary Quit; make sure no earlier hint turned that off.
-        : video_(SDL_INIT_VIDEO | SDL_INIT_EVENTS, {{SDL_HINT_NO_SIGNAL_HANDLERS, "0"}}),
-          // Pads are optional: a machine without joystick support still plays by keyboard.
-          pads_(SDL_INIT_GAMECONTROLLER, {}) {
+        : video_(SDL_INIT_VIDEO | SDL_INIT_EVENTS, {{SDL_HINT_NO_SIGNAL_HANDLERS, "0"}}) {
         if (!video_.Ok()) {
             std::printf("Platform: SDL could not start: %s\n", video_.Error().c_str());
             std::fflush(stdout);
@@ -36,20 +34,20 @@ public:
     EventSource& GetEvents() override { return events_; }
     KeyboardMouse& GetKeyboardMouse() override { return input_; }
     Clock& GetClock() override { return clock_; }
-    Pads& GetPads() override { return noPads_; }
-    SoundDevice& GetSound() override { return sound_; }
+    Pads& GetPads() override { return *pads_; }
+    SoundDevice& GetSound() override { return *sound_; }
 
 private:
     // Declared first so they are released last.
     SdlSession video_;
-    SdlSession pads_;
+    std::unique_ptr<Pads> pads_ = CreateSdlPads();
 
     SdlDisplay display_;
     TrackedKeyboardMouse input_;
     SdlEventSource events_{input_};
     SteadyClock clock_;
-    NoPads noPads_;
-    SilentSoundDevice sound_;
+    // Opened by the sound system when it starts; closed before the SDL sessions end.
+    std::unique_ptr<SoundDevice> sound_ = CreateMixerSoundDevice();
 };
 
 }  // namespace

@@ -1,0 +1,51 @@
+#include "graph/behaviour_tree.h"
+
+#include <cstdio>
+
+#include "graph/node_registry.h"
+
+BehaviourTree::BehaviourTree()
+    : defaultStore(std::make_unique<VariableStore>()), globalStore(std::make_unique<VariableStore>()) {
+    defaultStore->Init();
+    globalStore->Init();
+}
+
+BehaviourTree::~BehaviourTree() = default;
+
+INode* BehaviourTree::PlaceNode(NODE_TYPE type, int index) {
+    if (index < 0 || index > kMaxNodeIndex) return nullptr;
+    std::unique_ptr<INode> node(CreateNode(type));
+    if (!node) return nullptr;
+    node->owner = this;
+    if (index >= NodeCount()) nodes.resize(static_cast<size_t>(index) + 1);
+    nodes[static_cast<size_t>(index)] = std::move(node);
+    return nodes[static_cast<size_t>(index)].get();
+}
+
+INode* BehaviourTree::NodeAt(int index) const {
+    if (index < 0 || index >= NodeCount()) return nullptr;
+    return nodes[static_cast<size_t>(index)].get();
+}
+
+int BehaviourTree::RunNode(int index, AI_Component* ctx) {
+    INode* node = NodeAt(index);
+    if (!node) return -1;
+    if (depth_ >= kMaxChainDepth) {
+        if (!loopReported_) {
+            std::printf("graph \"%s\": a chain ran %d nodes deep and was cut; its outputs loop back\n", name.c_str(),
+                        kMaxChainDepth);
+            loopReported_ = true;
+        }
+        return -1;
+    }
+    ++depth_;
+    const int result = node->Execute(ctx);
+    --depth_;
+    return result;
+}
+
+void BehaviourTree::EndFrame() {
+    for (auto& node : nodes) {
+        if (node) node->EndFrame();
+    }
+}

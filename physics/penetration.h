@@ -1,0 +1,18 @@
+#pragma once
+
+#include "core/vector2d.h"
+#include "physics/shape.h"
+
+class Body;
+
+// How far a reaches into b: a vector from a towards b whose length is the overlap depth.
+using PenetrationFunction = Vec2 (*)(const Body& a, const Body& b);
+
+// Indexed by typeA * 3 + typeB. Pairs that involve a pillar have no function (null).
+const PenetrationFunction* PenetrationTable();
+
+Vec2 CircleCirclePenetration(const Body& a, const Body& b);
+Vec2 CircleBoxPenetration(const Body& circle, const Body& box);
+Vec2 BoxCirclePenetration(const Body& box, const Body& circle);
+// Uses the bodies' width and height, not their shapes; the shallower axis wins, y on a tie.
+Vec2 BoxBoxPenetration(const Body& a, const Body& b);
