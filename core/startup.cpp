@@ -6,6 +6,7 @@
 #include "core/game_object.h"
 #include "core/message_center.h"
 #include "core/message_prototypes.h"
+#include "core/random.h"
 #include "core/system_manager.h"
 #include "flow/action_manager.h"
 #include "flow/game_state_manager.h"
@@ -14,6 +15,7 @@
 #include "graphics/font_manager.h"
 #include "graphics/game_window.h"
 #include "graphics/graphic_gl.h"
+#include "graphics/particle_manager.h"
 #include "graphics/texture_manager.h"
 #include "input/input_manager.h"
 #include "input/mouse_position.h"
@@ -61,6 +63,7 @@ bool StartUp() {
     auto* fonts = new FontManager();
     auto* actions = new ActionManager();
     auto* ai = new AI_Manager();
+    auto* particles = new ParticleManager();
     auto* factory = new CompositeFactory();
 
     SystemManager& systems = SystemManager::GetInstance();
@@ -72,6 +75,7 @@ bool StartUp() {
     systems.AddSystem(input);
     systems.AddSystem(fonts);
     systems.AddSystem(ai);
+    systems.AddSystem(particles);
     systems.AddSystem(factory);
 
     platform::Current().GetDisplay().ShowCursor(false);
@@ -79,6 +83,9 @@ bool StartUp() {
     factory->Init();
     GameObject::LoadTypes();
     ai->Init();
+    // Before any level is read: it registers the "Particle" component.
+    particles->Init();
+    SeedRandomFromClock();
     // Without the text program no menu could be read.
     if (!fonts->Init()) return false;
     RegisterAllNodes();
@@ -109,6 +116,8 @@ void ResetEngine() {
     MessageCenter::GetInstance().Reset();
     MessagePrototypes::GetInstance().Reset();
     FrameRateController::GetInstance().Reset();
+    // A fresh engine draws the same random numbers as the last fresh one.
+    ResetRandom();
     MousePosition() = MousePositionData{};
     GameObjectTypes().clear();
 }

@@ -41,6 +41,8 @@ public:
     // The sprite made last becomes the one the particles draw on top; none when no sprite.
     void SetTopSprite();
     void StoreMatrix(int slot, const float matrix[16]);
+    // One animation step and the draw of one sprite (with its outline when debugging).
+    void DrawSprite(Sprite& sprite) const;
 
     bool initialised = false;
     int logicalWidth = 0;
@@ -54,7 +56,6 @@ public:
 
 private:
     void CreateMeshes();
-    void DrawSprite(Sprite& sprite) const;
 };
 
 // The registered renderer, or null before start-up and after shut-down.

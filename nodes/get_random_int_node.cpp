@@ -1,12 +1,11 @@
 #include <cstdint>
-#include <cstdlib>
-#include <ctime>
 
+#include "core/random.h"
 #include "graph/node_registry.h"
 
 namespace {
-// Writes a number from "From" up to, not including, "To". The generator is seeded with the
-// time in seconds on every run, so runs within one second draw the same number.
+// Writes a number from "From" up to, not including, "To", from the engine's one generator
+// (reseeding from the clock on every run would draw one number for a whole second).
 class GetRandomIntNode : public Node<GetRandomIntNode> {
 public:
     GetRandomIntNode()
@@ -22,11 +21,10 @@ public:
 
 private:
     static int Draw(int from, int to) {
-        std::srand(static_cast<unsigned>(std::time(nullptr)));
         const int64_t range = static_cast<int64_t>(to) - from;
         // Equal bounds leave one number to draw: the bound itself.
         if (range == 0) return from;
-        const int64_t r = std::rand();
+        const int64_t r = RandomInt();
         return static_cast<int>(from + r % range);
     }
 };

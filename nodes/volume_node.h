@@ -1,21 +1,12 @@
 #pragma once
 
-#include <limits>
-
 #include "audio/sound_system.h"
 #include "graph/node.h"
-
-// A graph's volume as the sound system takes it. A double beyond float's range has no float
-// to become; it becomes an infinity, which the sound system refuses with its failure line.
-inline float VolumeFromGraph(double volume) {
-    constexpr double kLargest = std::numeric_limits<float>::max();
-    if (volume > kLargest) return std::numeric_limits<float>::infinity();
-    if (volume < -kLargest) return -std::numeric_limits<float>::infinity();
-    return static_cast<float>(volume);
-}
+#include "nodes/graph_float.h"
 
 // Sets a volume from "vol" when it is bound (Derived::Apply says which groups), then goes on
-// through "Next". The value is not checked here: the sound system reports what it refuses.
+// through "Next". The value is not checked here: the sound system reports what it refuses,
+// the infinities of doubles beyond float's range included.
 template <class Derived>
 class VolumeNode : public Node<Derived> {
 public:
@@ -23,7 +14,7 @@ public:
 
     int Execute(AI_Component* ctx) override {
         if (const double* volume = this->template GetInput<double>(0, ctx)) {
-            Derived::Apply(SoundSystem::GetInstance(), VolumeFromGraph(*volume));
+            Derived::Apply(SoundSystem::GetInstance(), FloatFromGraph(*volume));
         }
         return this->RunOutput(0, ctx);
     }

@@ -130,7 +130,7 @@ TEST_F(RenderTest, TheLevelsLastSpriteIsLeftForTheParticlesToDrawOnTop) {
     const auto first = WindowPoint(-300, 0);
     const auto last = WindowPoint(300, 0);
     EXPECT_TRUE(Near({0, 255, 0, 255}, Pixel(first[0], first[1])));
-    EXPECT_TRUE(Near(kBackground, Pixel(last[0], last[1])));
+    EXPECT_TRUE(Near({255, 0, 0, 255}, Pixel(last[0], last[1]))) << "the particle system draws it last";
 
     // Destroying the objects forgets the top sprite instead of keeping a dangling one.
     GameStateManager::DestroyAllObjects();

@@ -78,8 +78,9 @@ TEST_F(MainLoopTest, ASecondSystemUnderOneKeyDeletesTheFirst) {
     systems.AddSystem(second);
     EXPECT_TRUE(firstDeleted);
     EXPECT_EQ(second, systems.GetSystem(PHYSICS));
-    EXPECT_EQ(nullptr, systems.GetSystem(PARTICLE_MANAGER));
-    EXPECT_EQ(0u, systems.Systems().count(PARTICLE_MANAGER)) << "a look-up enters nothing";
+    const auto unused = static_cast<SYSTEM_COMP>(4);  // no system has key 4
+    EXPECT_EQ(nullptr, systems.GetSystem(unused));
+    EXPECT_EQ(0u, systems.Systems().count(unused)) << "a look-up enters nothing";
 }
 
 TEST_F(MainLoopTest, DtIsThePreviousFrameInWholeMilliseconds) {

@@ -1,9 +1,10 @@
 // Timer, random-number and pass-through nodes, run from small graph files.
+#include <set>
+#include <vector>
+
 #include <gtest/gtest.h>
 
-#include <ctime>
-#include <set>
-
+#include "core/random.h"
 #include "graph_fixture.h"
 
 namespace {
@@ -59,23 +60,26 @@ TEST_F(TimerNodes, RandomNumbersStayWithinTheirBounds) {
     }
 }
 
-TEST_F(TimerNodes, RandomNumbersRepeatWithinOneSecondAndNeedAllInputs) {
+TEST_F(TimerNodes, RandomNumbersStayInTheirRangeReplayWithTheSeedAndNeedAllInputs) {
     LoadGraph("dice", Graph({{0, "GetRandomIntNode", {1}, {In("int", 0), In("int", 1), In("int", 2)}},
                              {1, "SetBoolToNode", {}, {In("bool", 9)}}},
                             kVariables));
     GameObject* object = Spawn("Dice", "dice");
     Var<int>(object, "to") = 1000;
-    int first = 0, second = 0;
-    std::time_t before = 0, after = 1;
-    for (int attempt = 0; attempt < 5 && before != after; ++attempt) {
-        before = std::time(nullptr);
-        Run(object);
-        first = Var<int>(object, "out");
-        Run(object);
-        second = Var<int>(object, "out");
-        after = std::time(nullptr);
-    }
-    EXPECT_EQ(first, second);
+    auto draws = [&] {
+        std::vector<int> seen;
+        for (int i = 0; i < 20; ++i) {
+            Run(object);
+            seen.push_back(Var<int>(object, "out"));
+        }
+        return seen;
+    };
+    SeedRandom(7);
+    const std::vector<int> first = draws();
+    for (int value : first) EXPECT_TRUE(value >= 0 && value < 1000) << value;
+    EXPECT_NE(first.front(), first.back()) << "consecutive runs draw different numbers";
+    SeedRandom(7);
+    EXPECT_EQ(first, draws()) << "the same seed replays the same numbers";
 
     LoadGraph("half", Graph({{0, "GetRandomIntNode", {1}, {In("int", 0), "", In("int", 2)}},
                              {1, "SetBoolToNode", {}, {In("bool", 9)}}},

@@ -1,5 +1,7 @@
 #include "tools/make_art/pictures.h"
 
+#include "tools/make_art/menu_pictures.h"
+
 namespace {
 
 const Colour kClear = {0, 0, 0, 0};
@@ -101,7 +103,9 @@ Canvas Ball() {
 }  // namespace
 
 std::vector<Picture> DrawAllPictures() {
-    return {{"white.png", White()}, {"testcard.png", TestCard()}, {"cells.png", Cells()},
-            {"bramble.png", Bramble()}, {"court.png", Court()},       {"sky.png", Sky()},
-            {"ball.png", Ball()}};
+    std::vector<Picture> pictures = {{"white.png", White()},     {"testcard.png", TestCard()}, {"cells.png", Cells()},
+                                     {"bramble.png", Bramble()}, {"court.png", Court()},       {"sky.png", Sky()},
+                                     {"ball.png", Ball()}};
+    for (Picture& picture : DrawMenuPictures()) pictures.push_back(std::move(picture));
+    return pictures;
 }
