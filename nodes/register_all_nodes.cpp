@@ -148,6 +148,17 @@ void RegisterToggleSelectionNode();
 void RegisterSelectStageNode();
 void RegisterSwitchSelectionAnimationNode();
 
+// Attack, character skill and respawn nodes.
+void RegisterAttackNode();
+void RegisterIsAttackInRangeNode();
+void RegisterSpecialAttackNode();
+void RegisterSpecialLadyNode();
+void RegisterNinjaSkillNode();
+void RegisterSetAuraNode();
+void RegisterRespawnNode();
+void RegisterNewRespawnNode();
+void RegisterRespawnAnimNode();
+
 void RegisterAllNodes() {
     RegisterChangeBoolNode();
     RegisterChangeIntNode();
@@ -284,4 +295,13 @@ void RegisterAllNodes() {
     RegisterToggleSelectionNode();
     RegisterSelectStageNode();
     RegisterSwitchSelectionAnimationNode();
+    RegisterAttackNode();
+    RegisterIsAttackInRangeNode();
+    RegisterSpecialAttackNode();
+    RegisterSpecialLadyNode();
+    RegisterNinjaSkillNode();
+    RegisterSetAuraNode();
+    RegisterRespawnNode();
+    RegisterNewRespawnNode();
+    RegisterRespawnAnimNode();
 }

@@ -84,7 +84,12 @@ TEST_F(LevelChanges, TwoHundredLevelChangesKeepEveryCountFlatAndMemoryLevel) {
     EXPECT_EQ(settled.bodies, after.bodies);
     EXPECT_EQ(settled.graphsObjects, after.graphsObjects);
     const long grown = static_cast<long>(ResidentBytes()) - static_cast<long>(resident);
+#if defined(__SANITIZE_ADDRESS__)
+    // AddressSanitizer holds freed memory back on purpose; its leak check stands in here.
+    (void)grown;
+#else
     EXPECT_LT(grown, 1L << 20) << "resident memory grew by " << grown << " bytes";
+#endif
 }
 
 TEST_F(LevelChanges, MovesQueuedInALevelsLastFrameDieWithIt) {

@@ -48,7 +48,7 @@ bool VariableEntry(const std::string& type, const std::string& name, const json:
 // Reads one store's declarations; the engine's own reader and writer then put it in the
 // program's layout, and any value the reader would skip is an error here.
 bool BuildStore(const json::Value* declared, bool global, std::map<std::string, VariableRef>& names, json::Value& out,
-                json::Document::AllocatorType& allocator, std::string& error) {
+                json::Document::AllocatorType& allocator, const std::string& source, std::string& error) {
     json::Value raw(rapidjson::kObjectType);
     size_t count = 0;
     if (declared) {
@@ -77,7 +77,7 @@ bool BuildStore(const json::Value* declared, bool global, std::map<std::string, 
     parent.AddMember("store", raw, allocator);
     VariableStore store;
     store.Init();
-    ReadVariableStore(parent, &store, "store", "description");
+    ReadVariableStore(parent, &store, "store", source);
     if (store.VariableCount() != count) return error = "a variable has a value of the wrong type", false;
     WriteVariableStore(out, allocator, &store);
     return true;
@@ -161,7 +161,7 @@ bool BuildNode(const json::Value& node, const std::map<std::string, ClassSlots>&
 }  // namespace
 
 bool BuildGraph(const json::Value& description, const std::map<std::string, ClassSlots>& slots,
-                json::Document& graph, std::string& error) {
+                json::Document& graph, std::string& error, const std::string& source) {
     auto& allocator = graph.GetAllocator();
     graph.SetObject();
     const json::Value* nodes = json::Find(description, "nodes");
@@ -181,8 +181,8 @@ bool BuildGraph(const json::Value& description, const std::map<std::string, Clas
 
     std::map<std::string, VariableRef> variables;
     json::Value own(rapidjson::kObjectType), shared(rapidjson::kObjectType);
-    if (!BuildStore(json::Find(description, "variables"), false, variables, own, allocator, error)) return false;
-    if (!BuildStore(json::Find(description, "globals"), true, variables, shared, allocator, error)) return false;
+    if (!BuildStore(json::Find(description, "variables"), false, variables, own, allocator, source, error)) return false;
+    if (!BuildStore(json::Find(description, "globals"), true, variables, shared, allocator, source, error)) return false;
 
     json::Value built(rapidjson::kObjectType);
     for (const auto& node : nodes->GetObject()) {

@@ -18,6 +18,7 @@
 // Nodes are numbered in the order they are listed, variables per type in the order they are
 // listed. Slots are named by their labels (or "#n" where a class repeats a label), and every
 // class, label and variable type is checked against the slot table. False, with `error`
-// naming the first fault, when anything does not check out.
+// naming the first fault, when anything does not check out. `source` names the description in
+// the variable reader's own diagnostics.
 bool BuildGraph(const json::Value& description, const std::map<std::string, ClassSlots>& slots,
-                json::Document& graph, std::string& error);
+                json::Document& graph, std::string& error, const std::string& source = "description");

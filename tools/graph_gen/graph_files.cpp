@@ -16,7 +16,7 @@ bool GenerateGraph(const std::string& descriptionPath, std::string& graphPath, s
     }
     JsonFile graph;
     graph.Doc().SetObject();
-    if (!BuildGraph(description.Doc(), SlotTable(), graph.Doc(), error)) {
+    if (!BuildGraph(description.Doc(), SlotTable(), graph.Doc(), error, descriptionPath)) {
         error = descriptionPath + ": " + error;
         return false;
     }

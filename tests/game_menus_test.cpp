@@ -1,0 +1,203 @@
+// The menus and the character selection played end to end on the real content: the scripted
+// backend with offscreen GL feeds keys frame by frame, and pictures are read back.
+#include <gtest/gtest.h>
+
+#include <epoxy/gl.h>
+
+#include <memory>
+
+#include "audio/sound_system.h"
+#include "core/startup.h"
+#include "core/system_manager.h"
+#include "flow/game_state_manager.h"
+#include "graph/ai_manager.h"
+#include "graph/behaviour_tree.h"
+#include "graph/node.h"
+#include "graph/node_helpers.h"
+#include "graphics/sprite.h"
+#include "physics/body.h"
+#include "platform/platform.h"
+#include "platform/scripted_backend.h"
+#include "platform/virtual_keys.h"
+#include "support/engine_test.h"
+
+namespace {
+
+namespace vk = platform::vk;
+
+struct Rgba {
+    int r, g, b;
+};
+
+class GameMenus : public ResourcesTest {
+protected:
+    void SetUp() override {
+        ResourcesTest::SetUp();
+        auto backend = std::make_unique<platform::ScriptedBackend>(true);
+        scripted = backend.get();
+        platform::Install(std::move(backend));
+        ASSERT_TRUE(StartUp());
+        systems.BeginRun();
+        systems.BeginPass();
+        Frames(3);
+    }
+
+    // Frames until the pass ends (a state change); then the next state is entered.
+    void Frames(int count) {
+        for (int i = 0; i < count; ++i) ASSERT_TRUE(systems.RunFrame()) << "the state changed early";
+    }
+    // A key held for one frame, then released; graphs see it a frame after it is polled.
+    void Press(int key) {
+        scripted->SetKey(key, true);
+        Frames(1);
+        scripted->SetKey(key, false);
+        Frames(2);
+    }
+    // Presses a key that leads to another state, and lets the game get there.
+    bool PressAndEnter(int key, int maxFrames = 120) {
+        scripted->SetKey(key, true);
+        bool running = systems.RunFrame();
+        scripted->SetKey(key, false);
+        for (int i = 0; running && i < maxFrames; ++i) running = systems.RunFrame();
+        if (running) return false;
+        if (!systems.EndPass()) return false;
+        systems.BeginPass();
+        return true;
+    }
+
+    // How many objects run a graph that reads every player's menu keys.
+    static int MenuReaders() {
+        int readers = 0;
+        for (const AI_Component* component : TheAiManager()->Components()) {
+            for (const auto& node : component->tree->nodes) {
+                if (node && (node->type == kMenuMovementNode || node->type == kIsPauseTriggeredNode)) {
+                    ++readers;
+                    break;
+                }
+            }
+        }
+        return readers;
+    }
+    static GameObject* Named(const std::string& name) { return GameStateManager::FindObjectByName(name); }
+    static bool Shown(const std::string& name) {
+        const GameObject* object = Named(name);
+        const Sprite* sprite = object ? object->Get<Sprite>(SPRITE) : nullptr;
+        return sprite && sprite->active;
+    }
+    static int MenuSelection() {
+        const AI_Component* menu = Named("Menu")->Get<AI_Component>(AI_COMPONENT);
+        return *LookupVariableByName<int>(menu->tree->globalStore.get(), "Selection");
+    }
+    // The colour drawn at a point of the 1280 by 720 view, (0, 0) at its centre.
+    static Rgba At(int x, int y) {
+        unsigned char p[4] = {};
+        glReadPixels(640 + x, 360 + y, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, p);
+        return {p[0], p[1], p[2]};
+    }
+    static bool Near(Rgba want, Rgba have) {
+        return std::abs(want.r - have.r) < 24 && std::abs(want.g - have.g) < 24 && std::abs(want.b - have.b) < 24;
+    }
+
+    SystemManager& systems = SystemManager::GetInstance();
+    platform::ScriptedBackend* scripted = nullptr;
+};
+
+TEST_F(GameMenus, FromTheMainMenuThroughTheSelectionIntoLevelOne) {
+    ASSERT_EQ(MainMenu, GameStateManager::currentState);
+    EXPECT_TRUE(Near({236, 176, 80}, At(-85, 60))) << "the Start button is on screen";
+    EXPECT_TRUE(Near({236, 176, 80}, At(-85, -180))) << "the Quit button is on screen";
+    EXPECT_TRUE(SoundSystem::GetInstance().IsPlaying("MenuTheme"));
+    EXPECT_EQ(1, MenuReaders()) << "one key press moves the menu once";
+
+    // How To Play: two pages, then back.
+    Press('S');
+    EXPECT_EQ(1, MenuSelection());
+    Press(vk::kReturn);
+    EXPECT_TRUE(Shown("HowPage1"));
+    Press(vk::kReturn);
+    EXPECT_FALSE(Shown("HowPage1"));
+    EXPECT_TRUE(Shown("HowPage2"));
+    Press(vk::kEscape);
+    EXPECT_FALSE(Shown("HowPage2"));
+    EXPECT_EQ(1, MenuSelection());
+
+    // Options: the volume goes down a step, then back.
+    Press('S');
+    EXPECT_EQ(9, MenuSelection());
+    Press(vk::kReturn);
+    EXPECT_TRUE(Shown("OptionsPage"));
+    Press('S');
+    Press('S');
+    EXPECT_EQ(13, MenuSelection());
+    Press(vk::kReturn);
+    auto& device = platform::Current().GetSound();
+    EXPECT_NEAR(0.9, device.GroupVolume(platform::SoundGroup::Music), 1e-5);
+    EXPECT_NEAR(0.9, device.GroupVolume(platform::SoundGroup::Effects), 1e-5);
+    Press(vk::kEscape);
+    EXPECT_FALSE(Shown("OptionsPage"));
+    EXPECT_EQ(9, MenuSelection());
+
+    // Start.
+    Press('W');
+    Press('W');
+    EXPECT_EQ(0, MenuSelection());
+    ASSERT_TRUE(PressAndEnter(vk::kReturn));
+    ASSERT_EQ(Selection, GameStateManager::currentState);
+    Frames(2);
+    EXPECT_EQ(0, MenuReaders());
+    EXPECT_NE(*ObjectVariable<bool>(Named("Player1"), "red"), *ObjectVariable<bool>(Named("Player2"), "red"))
+        << "players 1 and 2 play on different teams";
+
+    // Player 1 (red) picks the boxer, player 2 (blue) the ninja; the portrait follows.
+    const Rgba blank = At(-450, 90);
+    Press('D');
+    Press('D');
+    EXPECT_FALSE(Near(blank, At(-450, 90))) << "player 1's portrait shows the pick";
+    Press(vk::kLeft);
+    EXPECT_EQ(NinjaBlue, *ObjectVariable<int>(Named("Player2"), "selection"));
+    Press(vk::kSpace);
+    Press('K');
+    auto& characters = GameStateManager::Instance().playerCharacters;
+    EXPECT_EQ(BoxerRed, characters[0]);
+    EXPECT_EQ(NinjaBlue, characters[1]);
+
+    // The stage: forward to Level_2 and back to Level_1, with its preview.
+    Press('W');
+    EXPECT_EQ(66u, Named("StagePreview")->Get<Sprite>(SPRITE)->state.textureId);
+    Press('S');
+    EXPECT_EQ(65u, Named("StagePreview")->Get<Sprite>(SPRITE)->state.textureId);
+
+    // Player 1 jumps again to start; the loading screen fades into the level.
+    ASSERT_TRUE(PressAndEnter(vk::kSpace));
+    ASSERT_EQ(Level_1, GameStateManager::currentState);
+    const struct {
+        const char* name;
+        Vec2 start;
+    } players[] = {{"BoxerRed0", {-600, -300}}, {"NinjaBlue1", {600, -300}}};
+    for (const auto& player : players) {
+        GameObject* character = Named(player.name);
+        ASSERT_NE(nullptr, character) << player.name;
+        EXPECT_EQ(player.start, character->Get<Body>(BODY)->Position()) << player.name;
+    }
+    Frames(2);
+    EXPECT_EQ(15u, Named("Background")->Get<Sprite>(SPRITE)->state.textureId) << "the chosen background";
+    EXPECT_EQ("", CompareTrees(BRAMBLE_SOURCE_RESOURCES, root_ / "Resources"))
+        << "the three levels and their graphs are committed as the game rewrites them";
+}
+
+TEST_F(GameMenus, QuitThenYesEndsTheGame) {
+    Press('W');
+    EXPECT_EQ(3, MenuSelection());
+    Press(vk::kReturn);
+    EXPECT_TRUE(Shown("QuitBox"));
+    EXPECT_EQ(6, MenuSelection()) << "No is offered first";
+    Press('W');
+    EXPECT_EQ(5, MenuSelection());
+    scripted->SetKey(vk::kReturn, true);
+    bool running = true;
+    for (int i = 0; running && i < 10; ++i) running = systems.RunFrame();
+    EXPECT_FALSE(running);
+    EXPECT_FALSE(systems.EndPass()) << "the main loop ends, with exit code 0";
+}
+
+}  // namespace
