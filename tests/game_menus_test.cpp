@@ -109,6 +109,18 @@ TEST_F(GameMenus, FromTheMainMenuThroughTheSelectionIntoLevelOne) {
     EXPECT_TRUE(SoundSystem::GetInstance().IsPlaying("MenuTheme"));
     EXPECT_EQ(1, MenuReaders()) << "one key press moves the menu once";
 
+    // A click where the Credits button is drawn opens the credits; Escape closes them.
+    scripted->PushEvent({platform::EventKind::MouseMove, 0, 640, 360 + 120});
+    scripted->SetKey(vk::kLButton, true);
+    Frames(4);
+    scripted->SetKey(vk::kLButton, false);
+    Frames(3);
+    EXPECT_TRUE(Shown("CreditsPage")) << "the click lands on what is drawn under the mouse";
+    Press(vk::kEscape);
+    EXPECT_FALSE(Shown("CreditsPage"));
+    scripted->PushEvent({platform::EventKind::MouseMove, 0, 0, 0});
+    while (MenuSelection() != 0) Press('W');
+
     // How To Play: two pages, then back.
     Press('S');
     EXPECT_EQ(1, MenuSelection());

@@ -51,8 +51,9 @@ public:
     // logical units seen from twice the eye distance, panned by the camera.
     static std::array<int, 2> WindowPoint(float x, float y, float cameraX = 0, float cameraY = 0, int width = 1280,
                                           int height = 720) {
-        const float ndcX = (x * 2.0f / 1280.0f - cameraX) / 2.0f;
-        const float ndcY = (y * 2.0f / 720.0f - cameraY) / 2.0f;
+        // The camera's eye stands 2 units off the view, so a logical pixel spans 2 world units.
+        const float ndcX = (x - cameraX) * 2.0f / 1280.0f / 2.0f;
+        const float ndcY = (y - cameraY) * 2.0f / 720.0f / 2.0f;
         return {static_cast<int>((ndcX + 1.0f) * 0.5f * static_cast<float>(width)),
                 static_cast<int>((ndcY + 1.0f) * 0.5f * static_cast<float>(height))};
     }

@@ -28,8 +28,8 @@ TEST_F(RenderTest, ASpriteShowsItsColourWhereTheCameraPutsIt) {
     struct Case {
         float x, y, cameraX, cameraY;
     };
-    const Case cases[] = {{0, 0, 0, 0}, {400, 200, 0, 0}, {-600, -300, 0, 0}, {400, 200, 0.5f, 0.25f},
-                          {-200, 100, -0.5f, 0}};
+    const Case cases[] = {{0, 0, 0, 0}, {400, 200, 0, 0}, {-600, -300, 0, 0}, {400, 200, 300, 150},
+                          {-200, 100, -900, 0}};
     StartEngine();
     for (const Case& c : cases) {
         SCOPED_TRACE("sprite at " + std::to_string(c.x) + ", " + std::to_string(c.y) + " camera " +

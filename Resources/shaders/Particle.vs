@@ -13,7 +13,8 @@ out vec3 local;
 flat out vec4 tint;
 
 void main() {
-    vec4 clip = simPerps * lookAtMat * winScale * vec4(position, 0.0, 1.0);
+    // As for sprites: the camera's position is in world units.
+    vec4 clip = winScale * simPerps * lookAtMat * vec4(position, 0.0, 1.0);
     gl_Position = vec4(clip.xy, 0.0, clip.w);
     local = corner;
     tint = colour;

@@ -23,7 +23,9 @@ flat out int textured;
 flat out vec4 imageRect;
 
 void main() {
-    vec4 clip = simPerps * lookAtMat * winScale * modelMat * vec4(position, 0.0, 1.0);
+    // The window scale comes last, so the camera's position is in world units like everything
+    // the camera looks at.
+    vec4 clip = winScale * simPerps * lookAtMat * modelMat * vec4(position, 0.0, 1.0);
     // Depth plays no part in a flat view: keep every sprite clear of the near plane.
     gl_Position = vec4(clip.xy, 0.0, clip.w);
     // Cells count from the top-left of the sheet; image rows arrive bottom first.
