@@ -156,7 +156,7 @@ TEST_F(GameMenus, FromTheMainMenuThroughTheSelectionIntoLevelOne) {
     ASSERT_TRUE(PressAndEnter(vk::kReturn));
     ASSERT_EQ(Selection, GameStateManager::currentState);
     Frames(2);
-    EXPECT_EQ(0, MenuReaders());
+    EXPECT_EQ(1, MenuReaders()) << "only the selection's level object reads the Exit key";
     EXPECT_NE(*ObjectVariable<bool>(Named("Player1"), "red"), *ObjectVariable<bool>(Named("Player2"), "red"))
         << "players 1 and 2 play on different teams";
 
@@ -195,6 +195,16 @@ TEST_F(GameMenus, FromTheMainMenuThroughTheSelectionIntoLevelOne) {
     EXPECT_EQ(15u, Named("Background")->Get<Sprite>(SPRITE)->state.textureId) << "the chosen background";
     EXPECT_EQ("", CompareTrees(BRAMBLE_SOURCE_RESOURCES, root_ / "Resources"))
         << "the three levels and their graphs are committed as the game rewrites them";
+}
+
+TEST_F(GameMenus, EscapeInTheSelectionGoesBackToTheMainMenu) {
+    ASSERT_TRUE(PressAndEnter(vk::kReturn));
+    ASSERT_EQ(Selection, GameStateManager::currentState);
+    Frames(2);
+    Press('D');  // player 1 looks at a character, then everyone leaves
+    ASSERT_TRUE(PressAndEnter(vk::kEscape));
+    EXPECT_EQ(MainMenu, GameStateManager::currentState);
+    EXPECT_EQ(None, GameStateManager::Instance().playerCharacters[0]);
 }
 
 TEST_F(GameMenus, QuitThenYesEndsTheGame) {
