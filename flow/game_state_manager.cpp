@@ -36,7 +36,7 @@ GameStateManagerListener& Listener() {
     return listener;
 }
 
-AI_Manager* FindAiManager() { return dynamic_cast<AI_Manager*>(SystemManager::GetInstance().GetSystem(AI_MANAGER)); }
+AI_Manager* FindAiManager() { return SystemManager::GetInstance().Get<AI_Manager>(AI_MANAGER); }
 
 // Graph variables that name objects are bound to this level's objects, then the level
 // object takes over the level data saved at the reset.
@@ -54,9 +54,8 @@ void StopPadVibration() {
     if (auto* input = SystemManager::GetInstance().Get<InputManager>(INPUT_MANAGER)) input->StopAllVibration();
 }
 
-// Checked, because tests may register a stand-in system under the physics key.
 void SetPhysicsPaused(bool paused) {
-    if (auto* physics = dynamic_cast<Physics*>(SystemManager::GetInstance().GetSystem(PHYSICS))) {
+    if (auto* physics = SystemManager::GetInstance().Get<Physics>(PHYSICS)) {
         physics->paused = paused;
     }
 }

@@ -24,7 +24,7 @@ AI_Manager::~AI_Manager() {
 }
 
 bool AI_Manager::Init() {
-    if (auto* factory = dynamic_cast<CompositeFactory*>(SystemManager::GetInstance().GetSystem(COMPOSITE_FACTORY))) {
+    if (auto* factory = SystemManager::GetInstance().Get<CompositeFactory>(COMPOSITE_FACTORY)) {
         factory->AddComponentCreator("AI_Component", new GameComponentCreatorType<AI_Component>(AI_COMPONENT));
     }
     return true;

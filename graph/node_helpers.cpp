@@ -4,8 +4,7 @@
 #include "graph/ai_manager.h"
 
 AI_Manager* TheAiManager() {
-    // Checked: tests may register a stand-in system under the AI manager's key.
-    return dynamic_cast<AI_Manager*>(SystemManager::GetInstance().GetSystem(AI_MANAGER));
+    return SystemManager::GetInstance().Get<AI_Manager>(AI_MANAGER);
 }
 
 VariableStore* ObjectStore(const GameObject* object) {
