@@ -1,5 +1,6 @@
 #include "tools/make_art/pictures.h"
 
+#include "tools/make_art/character_sheets.h"
 #include "tools/make_art/menu_pictures.h"
 
 namespace {
@@ -107,5 +108,6 @@ std::vector<Picture> DrawAllPictures() {
                                      {"bramble.png", Bramble()}, {"court.png", Court()},       {"sky.png", Sky()},
                                      {"ball.png", Ball()}};
     for (Picture& picture : DrawMenuPictures()) pictures.push_back(std::move(picture));
+    for (Picture& picture : DrawCharacterSheets()) pictures.push_back(std::move(picture));
     return pictures;
 }
