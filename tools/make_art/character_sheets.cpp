@@ -2,13 +2,11 @@
 
 #include <string>
 
+#include "tools/make_art/palette.h"
+
 namespace {
 
-const Colour kClear = {0, 0, 0, 0};
-const Colour kInk = {34, 28, 40, 255};
 const Colour kSkin = {240, 200, 160, 255};
-const Colour kRed = {214, 60, 56, 255};
-const Colour kBlue = {60, 104, 214, 255};
 const Colour kGlove = {236, 236, 236, 255};
 const Colour kBall = {236, 120, 40, 255};
 

@@ -2,13 +2,11 @@
 
 #include <cstdint>
 
+#include "tools/make_art/palette.h"
+
 namespace {
 
-const Colour kClear = {0, 0, 0, 0};
-const Colour kInk = {34, 28, 40, 255};
 const Colour kCream = {250, 240, 214, 255};
-const Colour kRed = {214, 60, 56, 255};
-const Colour kBlue = {60, 104, 214, 255};
 const Colour kLeaf = {62, 140, 58, 255};
 
 uint8_t Shade(uint8_t value, int delta) {

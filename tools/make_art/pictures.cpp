@@ -2,11 +2,9 @@
 
 #include "tools/make_art/character_sheets.h"
 #include "tools/make_art/menu_pictures.h"
+#include "tools/make_art/palette.h"
 
 namespace {
-
-const Colour kClear = {0, 0, 0, 0};
-const Colour kInk = {34, 28, 40, 255};
 
 // A plain white square: tinted by a sprite's colour it serves any flat shape.
 Canvas White() { return Canvas(8, 8, {255, 255, 255, 255}); }

@@ -7,6 +7,18 @@ using synth::Wave;
 
 namespace {
 
+// A burst of noise over the start of the sound: cracks, thuds, swishes.
+void AddNoise(std::vector<float>& buffer, double length, double volume, double attack = Tone().attack,
+              double release = Tone().release) {
+    Tone noise;
+    noise.length = length;
+    noise.wave = Wave::Noise;
+    noise.volume = volume;
+    noise.attack = attack;
+    noise.release = release;
+    synth::Add(buffer, noise);
+}
+
 // One gliding tone filling the whole sound.
 std::vector<float> Glide(double seconds, double fromHz, double toHz, Wave wave, double volume) {
     std::vector<float> buffer = synth::Silence(seconds);
@@ -45,12 +57,7 @@ std::vector<float> Jump() { return Finished(Glide(0.18, 300, 750, Wave::Square, 
 
 std::vector<float> AttackHit() {
     std::vector<float> buffer = Glide(0.15, 160, 60, Wave::Sine, 0.6);
-    Tone crack;
-    crack.length = 0.08;
-    crack.wave = Wave::Noise;
-    crack.volume = 0.5;
-    crack.release = 0.06;
-    synth::Add(buffer, crack);
+    AddNoise(buffer, 0.08, 0.5, Tone().attack, 0.06);
     return Finished(buffer);
 }
 
@@ -58,23 +65,13 @@ std::vector<float> SkillLady() { return Finished(Arpeggio({84, 88, 91, 96, 91, 9
 
 std::vector<float> SkillBoxer() {
     std::vector<float> buffer = Glide(0.3, 110, 40, Wave::Square, 0.4);
-    Tone thud;
-    thud.length = 0.12;
-    thud.wave = Wave::Noise;
-    thud.volume = 0.3;
-    synth::Add(buffer, thud);
+    AddNoise(buffer, 0.12, 0.3);
     return Finished(buffer);
 }
 
 std::vector<float> SkillNinja() {
     std::vector<float> buffer = Glide(0.25, 1200, 2400, Wave::Sine, 0.2);
-    Tone swish;
-    swish.length = 0.25;
-    swish.wave = Wave::Noise;
-    swish.volume = 0.35;
-    swish.attack = 0.08;
-    swish.release = 0.15;
-    synth::Add(buffer, swish);
+    AddNoise(buffer, 0.25, 0.35, 0.08, 0.15);
     return Finished(buffer);
 }
 
@@ -82,13 +79,7 @@ std::vector<float> BallGrab() { return Finished(Glide(0.08, 500, 1000, Wave::Tri
 
 std::vector<float> BallThrow() {
     std::vector<float> buffer = Glide(0.22, 900, 250, Wave::Triangle, 0.3);
-    Tone air;
-    air.length = 0.22;
-    air.wave = Wave::Noise;
-    air.volume = 0.15;
-    air.attack = 0.05;
-    air.release = 0.15;
-    synth::Add(buffer, air);
+    AddNoise(buffer, 0.22, 0.15, 0.05, 0.15);
     return Finished(buffer);
 }
 
