@@ -17,8 +17,8 @@ void Camera::Reset() {
     target = {0, 0, 0};
     up = {0, 1, 0};
     SetIdentity4(simPerps);
-    simPerps[11] = -1.0f;  // w = -z of eye space: the eye distance
-    simPerps[15] = 0.0f;
+    simPerps[11] = -1.0f;  // w = -z of eye space less the view plane: the eye distance beyond it
+    simPerps[15] = -kViewPlaneDistance;
     Upload(simPerpsLocation, simPerps, GraphicGL::kSimPerps);
 }
 

@@ -4,8 +4,13 @@
 
 class GraphicGL;
 
+// How far in front of the eye the logical view lies. The projection divides by the eye
+// distance less this, so the default eye, twice as far off, shows one world unit per logical
+// pixel; drawing and mouse picking both derive their scale from it.
+constexpr float kViewPlaneDistance = 1.0f;
+
 // The view: a look-at matrix from eye, target and up, and a projection that divides by the
-// eye distance and pans the whole view by the camera position.
+// eye's distance beyond the view plane and pans the whole view by the camera position.
 class Camera {
 public:
     explicit Camera(GraphicGL* renderer = nullptr) : renderer_(renderer) {
@@ -20,6 +25,8 @@ public:
     void Update();
     // Pans the whole view; uploaded at once.
     void SetPosition(float x, float y);
+    // The world units one logical pixel spans: 1 at the default eye.
+    float WorldUnitsPerPixel() const { return -lookAt[14] - kViewPlaneDistance; }
 
     int lookAtLocation = -1;
     int simPerpsLocation = -1;

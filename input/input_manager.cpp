@@ -201,9 +201,8 @@ void InputManager::PostPicking() {
                                                                                   : kDefaultLogicalHeight;
     CameraView view;
     if (renderer_ != nullptr) {
-        // A logical pixel spans as many world units as the eye stands off the view (the
-        // projection divides by that distance), so a click lands on what is drawn under it.
-        view.scale = -renderer_->camera.lookAt[14];
+        // The same scale the projection draws with, so a click lands on what is drawn under it.
+        view.scale = renderer_->camera.WorldUnitsPerPixel();
         view.panX = renderer_->camera.simPerps[12];
         view.panY = renderer_->camera.simPerps[13];
     }

@@ -12,8 +12,9 @@ MousePositionData& MousePosition();
 // From client coordinates (y down) and the client size.
 void SetMousePosition(int clientX, int clientY, int clientWidth, int clientHeight);
 
-// How the camera maps logical units to the world: the eye distance factor (1 for the default
-// eye) and the pan the projection applies (minus the camera position).
+// How the camera maps logical units to the world: the world units one logical pixel spans
+// (Camera::WorldUnitsPerPixel, 1 for the default eye) and the pan the projection applies
+// (minus the camera position).
 struct CameraView {
     float scale = 1.0f;
     float panX = 0.0f;

@@ -47,13 +47,12 @@ public:
         return {p[0], p[1], p[2], p[3]};
     }
 
-    // Where a point of the level lands in a window of the given size: the view is 1280 by 720
-    // logical units seen from twice the eye distance, panned by the camera.
+    // Where a point of the level lands in a window of the given size: the view shows 1280 by 720
+    // world units centred on the camera, stretched over the window.
     static std::array<int, 2> WindowPoint(float x, float y, float cameraX = 0, float cameraY = 0, int width = 1280,
                                           int height = 720) {
-        // The camera's eye stands 2 units off the view, so a logical pixel spans 2 world units.
-        const float ndcX = (x - cameraX) * 2.0f / 1280.0f / 2.0f;
-        const float ndcY = (y - cameraY) * 2.0f / 720.0f / 2.0f;
+        const float ndcX = (x - cameraX) / 640.0f;
+        const float ndcY = (y - cameraY) / 360.0f;
         return {static_cast<int>((ndcX + 1.0f) * 0.5f * static_cast<float>(width)),
                 static_cast<int>((ndcY + 1.0f) * 0.5f * static_cast<float>(height))};
     }

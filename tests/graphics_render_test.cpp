@@ -29,7 +29,7 @@ TEST_F(RenderTest, ASpriteShowsItsColourWhereTheCameraPutsIt) {
         float x, y, cameraX, cameraY;
     };
     const Case cases[] = {{0, 0, 0, 0}, {400, 200, 0, 0}, {-600, -300, 0, 0}, {400, 200, 300, 150},
-                          {-200, 100, -900, 0}};
+                          {-1100, 100, -900, 0}};
     StartEngine();
     for (const Case& c : cases) {
         SCOPED_TRACE("sprite at " + std::to_string(c.x) + ", " + std::to_string(c.y) + " camera " +
@@ -40,9 +40,9 @@ TEST_F(RenderTest, ASpriteShowsItsColourWhereTheCameraPutsIt) {
         RunFrames();
         const auto centre = WindowPoint(c.x, c.y, c.cameraX, c.cameraY);
         EXPECT_TRUE(Near({204, 51, 26, 255}, Pixel(centre[0], centre[1])));
-        // 80 units wide is 40 pixels at this size: 30 pixels off the centre is background.
-        EXPECT_TRUE(Near(kBackground, Pixel(centre[0] + 30, centre[1])));
-        EXPECT_TRUE(Near(kBackground, Pixel(centre[0], centre[1] - 30)));
+        // 80 units wide is 80 pixels at this size: 50 pixels off the centre is background.
+        EXPECT_TRUE(Near(kBackground, Pixel(centre[0] + 50, centre[1])));
+        EXPECT_TRUE(Near(kBackground, Pixel(centre[0], centre[1] - 50)));
     }
 }
 
@@ -144,7 +144,7 @@ class StretchTest : public ResourcesTest {};
 
 TEST_F(StretchTest, TheLogicalViewFillsWindowsOfAnySize) {
     const int sizes[][2] = {{1280, 720}, {640, 480}, {1920, 1080}, {300, 700}};
-    const float points[][2] = {{0, 0}, {1100, 600}, {-1100, -600}, {1100, -600}};
+    const float points[][2] = {{0, 0}, {550, 300}, {-550, -300}, {550, -300}};
     for (const auto& size : sizes) {
         SCOPED_TRACE(std::to_string(size[0]) + " x " + std::to_string(size[1]));
         ResetEngine();
@@ -166,7 +166,7 @@ TEST_F(StretchTest, TheLogicalViewFillsWindowsOfAnySize) {
             auto sprite = std::make_unique<Sprite>();
             sprite->x = point[0];
             sprite->y = point[1];
-            sprite->width = sprite->height = 160;
+            sprite->width = sprite->height = 80;
             sprite->state.rgba[1] = sprite->state.rgba[2] = 0;
             sprite->UpdateTransform();
             sprites.push_back(std::move(sprite));
@@ -178,7 +178,7 @@ TEST_F(StretchTest, TheLogicalViewFillsWindowsOfAnySize) {
                 << "point " << point[0] << ", " << point[1];
         }
         // Between the sprites lies the background.
-        const auto gap = GraphicsTest::WindowPoint(550, 300, 0, 0, size[0], size[1]);
+        const auto gap = GraphicsTest::WindowPoint(275, 150, 0, 0, size[0], size[1]);
         EXPECT_TRUE(Near(GraphicsTest::kBackground, GraphicsTest::Pixel(gap[0], gap[1])));
         sprites.clear();
     }

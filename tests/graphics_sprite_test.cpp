@@ -71,12 +71,13 @@ TEST_F(SpriteTest, AnimationsStepThroughTheirCellsOncePerDrawnFrame) {
     }
 }
 
-TEST_F(SpriteTest, TheCameraLooksFromTwiceItsDistanceWithoutADisplayToo) {
+TEST_F(SpriteTest, TheDefaultEyeShowsOneWorldUnitPerPixelWithoutADisplayToo) {
     // Mouse picking reads the view from these matrices on every backend.
     GraphicGL* renderer = FindRenderer();
     EXPECT_FLOAT_EQ(-2.0f, renderer->camera.lookAt[14]);
     EXPECT_FLOAT_EQ(-1.0f, renderer->camera.simPerps[11]);
-    EXPECT_FLOAT_EQ(0.0f, renderer->camera.simPerps[15]);
+    EXPECT_FLOAT_EQ(-1.0f, renderer->camera.simPerps[15]) << "w is the eye distance beyond the view plane";
+    EXPECT_FLOAT_EQ(1.0f, renderer->camera.WorldUnitsPerPixel());
     renderer->camera.SetPosition(0.5f, -0.25f);
     EXPECT_FLOAT_EQ(-0.5f, renderer->camera.simPerps[12]);
     EXPECT_FLOAT_EQ(0.25f, renderer->camera.simPerps[13]);

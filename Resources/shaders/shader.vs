@@ -24,7 +24,8 @@ flat out vec4 imageRect;
 
 void main() {
     // The window scale comes last, so the camera's position is in world units like everything
-    // the camera looks at.
+    // the camera looks at. The projection divides by the eye's distance beyond the view plane
+    // (Camera::WorldUnitsPerPixel), 1 at the default eye: one world unit per logical pixel.
     vec4 clip = winScale * simPerps * lookAtMat * modelMat * vec4(position, 0.0, 1.0);
     // Depth plays no part in a flat view: keep every sprite clear of the near plane.
     gl_Position = vec4(clip.xy, 0.0, clip.w);
