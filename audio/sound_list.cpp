@@ -1,6 +1,6 @@
 #include "audio/sound_list.h"
 
-#include <cstdio>
+#include "core/data_problems.h"
 
 namespace {
 
@@ -20,12 +20,13 @@ const char* EntryFault(const json::Value& value, SoundEntry& entry) {
 }  // namespace
 
 bool ReadSoundList(const json::Value& root, const std::string& file, std::vector<SoundEntry>& entries) {
+    DataProblems::Reading reading(file);
     bool intact = true;
     for (size_t i = 0; i < json::MemberCount(root); ++i) {
         const json::Member* member = json::MemberAt(root, i);
         SoundEntry entry;
         if (const char* fault = EntryFault(member->value, entry)) {
-            std::printf("%s: sound entry \"%s\" skipped: %s\n", file.c_str(), member->name.GetString(), fault);
+            DataProblems::Report("%s: sound entry \"%s\" skipped: %s\n", file.c_str(), member->name.GetString(), fault);
             intact = false;
             continue;
         }

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <set>
 
+#include "core/data_problems.h"
 #include "flow/game_state_manager.h"
 #include "graphics/sprite.h"
 #include "physics/body.h"
@@ -47,13 +48,14 @@ bool CompositeFactory::BuildObject(GameObject& object, const json::Value& descri
     // Name, type, the parent when there is one, then the active flag (read or skipped).
     const size_t header = hasParent ? 4 : 3;
     if (!description.IsObject() || count < header) {
-        std::printf("%s: an object description needs a name, a type and an active flag; skipped\n", file.c_str());
+        DataProblems::Report("%s: an object description needs a name, a type and an active flag; skipped\n",
+                             file.c_str());
         return false;
     }
     std::string name, type;
     if (!json::GetString(&json::MemberAt(description, 0)->value, name) ||
         !json::GetString(&json::MemberAt(description, 1)->value, type)) {
-        std::printf("%s: object name and type must be strings; description skipped\n", file.c_str());
+        DataProblems::Report("%s: object name and type must be strings; description skipped\n", file.c_str());
         return false;
     }
     object.name = name;
@@ -64,7 +66,7 @@ bool CompositeFactory::BuildObject(GameObject& object, const json::Value& descri
         if (json::GetString(&json::MemberAt(description, position)->value, parentName)) {
             object.SetParentName(parentName);
         } else {
-            std::printf("%s: object \"%s\": the parent name must be a string\n", file.c_str(), name.c_str());
+            DataProblems::Report("%s: object \"%s\": the parent name must be a string\n", file.c_str(), name.c_str());
         }
         ++position;
     }
@@ -74,8 +76,8 @@ bool CompositeFactory::BuildObject(GameObject& object, const json::Value& descri
         const std::string key = member.name.GetString();
         auto creator = creators_.find(key);
         if (creator == creators_.end()) {
-            std::printf("%s: object \"%s\": unknown component \"%s\" skipped\n", file.c_str(), name.c_str(),
-                        key.c_str());
+            DataProblems::Report("%s: object \"%s\": unknown component \"%s\" skipped\n", file.c_str(), name.c_str(),
+                                 key.c_str());
             continue;
         }
         IGameComponent* component = creator->second->Create();
@@ -86,6 +88,7 @@ bool CompositeFactory::BuildObject(GameObject& object, const json::Value& descri
 }
 
 void CompositeFactory::BuildFromFile(ObjectMap& map, const std::string& path) {
+    DataProblems::Reading reading(path);
     if (!file_.Read(path)) {
         std::printf("Fail to Build and unserializer\n");
         return;
@@ -113,6 +116,7 @@ void CompositeFactory::BuildFromFile(ObjectMap& map, const std::string& path) {
 GameObject* CompositeFactory::BuildCharacter(ObjectMap& map, const std::string& characterName) {
     const uint32_t id = CreateGameObject(map);
     GameObject* object = map[id];
+    DataProblems::Reading reading(kCharacterFile);
     JsonFile characters;
     if (!characters.Read(kCharacterFile)) {
         std::printf("Fail to Build and unserializer\n");
@@ -120,7 +124,7 @@ GameObject* CompositeFactory::BuildCharacter(ObjectMap& map, const std::string& 
     }
     const json::Value* description = json::Find(characters.Doc(), characterName.c_str());
     if (!description) {
-        std::printf("%s: no character \"%s\"\n", kCharacterFile, characterName.c_str());
+        DataProblems::Report("%s: no character \"%s\"\n", kCharacterFile, characterName.c_str());
         return object;
     }
     bool unused = true;

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "core/data_problems.h"
 #include "core/json_file.h"
 
 GameObject::~GameObject() {
@@ -40,6 +41,7 @@ std::map<std::string, uint32_t>& GameObjectTypes() {
 
 void GameObject::LoadTypes() {
     static const char* const kPath = "Resources/ObjData/GameObjectType.json";
+    DataProblems::Reading reading(kPath);
     JsonFile file;
     if (!file.Read(kPath)) {
         std::printf("Fail to Read object list\n");
@@ -49,8 +51,8 @@ void GameObject::LoadTypes() {
     for (const auto& member : file.Doc().GetObject()) {
         unsigned id = 0;
         if (!json::GetUint(&member.value, id)) {
-            std::printf("%s: type \"%s\" needs an unsigned id, has %s; skipped\n", kPath,
-                        member.name.GetString(), json::TypeName(&member.value));
+            DataProblems::Report("%s: type \"%s\" needs an unsigned id, has %s; skipped\n", kPath,
+                                 member.name.GetString(), json::TypeName(&member.value));
             continue;
         }
         types[member.name.GetString()] = id;

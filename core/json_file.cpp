@@ -1,10 +1,94 @@
 #include "core/json_file.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <iterator>
 
 #include <rapidjson/error/en.h>
+
+namespace {
+
+// Our deepest file nests 7 levels. The parser recurses once per level, and a file nested a
+// million deep would overflow the stack before any error could be reported.
+constexpr int kMaxNesting = 128;
+constexpr const char* kTooDeep = "nested deeper than 128 levels";
+// RapidJSON's full-precision reader crashes on some literals with many digits whose value lies
+// below the smallest double; no number of ours comes near either limit.
+constexpr int kMaxDigits = 64;
+constexpr int kMinDecimalOrder = -324;
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Reads the number literal starting at text[i] (a digit) and leaves i on its last character.
+// Returns what makes it unsafe for the parser, or null.
+const char* NumberProblem(const std::string& text, size_t& i) {
+    int digits = 0, fractionDigits = 0, integerSignificant = 0, leadingFractionZeros = 0;
+    bool fraction = false, nonZero = false;
+    for (; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == '.' && !fraction) {
+            fraction = true;
+            continue;
+        }
+        if (!IsDigit(c)) break;
+        ++digits;
+        if (fraction) ++fractionDigits;
+        nonZero = nonZero || c != '0';
+        if (!fraction && nonZero) ++integerSignificant;
+        if (fraction && !nonZero) ++leadingFractionZeros;
+    }
+    long exponent = 0;
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        size_t j = i + 1;
+        const bool negative = j < text.size() && text[j] == '-';
+        if (j < text.size() && (text[j] == '-' || text[j] == '+')) ++j;
+        for (; j < text.size() && IsDigit(text[j]); ++j) exponent = std::min(exponent * 10 + (text[j] - '0'), 100000L);
+        if (negative) exponent = -exponent;
+        i = j;
+    }
+    --i;
+    if (digits > kMaxDigits) return "a number with too many digits";
+    // The value is below 10 to the power of `order`.
+    const long order = (integerSignificant > 0 ? integerSignificant : -leadingFractionZeros) + exponent;
+    if (nonZero && order < kMinDecimalOrder) return "a number too small to hold";
+    // A zero whose scale is beyond the reader's fast path reaches code that is undefined for 0.
+    const long scale = exponent - fractionDigits;
+    if (!nonZero && (scale < -22 || scale > 37)) return "a zero written with too many digits";
+    return nullptr;
+}
+
+// What makes the text unsafe to hand to the parser, or null when nothing does.
+const char* UnsafeForParser(const std::string& text) {
+    int depth = 0;
+    bool inString = false;
+    for (size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (inString) {
+            if (c == '\\') ++i;
+            else if (c == '"') inString = false;
+        } else if (c == '"') {
+            inString = true;
+        } else if (IsDigit(c)) {
+            if (const char* problem = NumberProblem(text, i)) return problem;
+        } else if (c == '{' || c == '[') {
+            if (++depth > kMaxNesting) return kTooDeep;
+        } else if (c == '}' || c == ']') {
+            --depth;
+        }
+    }
+    return nullptr;
+}
+
+// True when the file at `path` already holds exactly `text`.
+bool HoldsExactly(const std::string& path, const std::string& text) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in.is_open()) return false;
+    std::string content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    return content == text;
+}
+
+}  // namespace
 
 bool JsonFile::Read(const std::string& path) {
     failed_ = true;
@@ -26,6 +110,11 @@ bool JsonFile::Parse(const std::string& text, const std::string& name) {
     // A document keeps the memory of every text it parsed until it is destroyed: start from a
     // fresh one, or a file read again and again (a level at each change) grows without end.
     json::Document().Swap(document_);
+    if (const char* problem = UnsafeForParser(text_)) {
+        std::printf("%s: %s; not read\n", name.c_str(), problem);
+        document_.SetObject();
+        return false;
+    }
     document_.Parse<rapidjson::kParseFullPrecisionFlag>(text_.c_str(), text_.size());
     if (document_.HasParseError()) {
         std::printf("%s: not valid JSON (%s at offset %zu)\n", name.c_str(),
@@ -55,6 +144,9 @@ std::string JsonFile::Serialise(const json::Value& value) {
 bool JsonFile::Write(const std::string& path) const {
     if (failed_ || !document_.IsObject()) return false;
     const std::string text = Serialise(document_);
+    // Most loads write back the very bytes they read; creating and renaming a file for nothing
+    // is most of a level change on a busy disk.
+    if (HoldsExactly(path, text)) return true;
     const std::string temporary = path + ".tmp";
     {
         std::ofstream out(temporary, std::ios::out | std::ios::trunc | std::ios::binary);

@@ -6,12 +6,13 @@
 
 // A data file read whole, parsed, and written back pretty-printed (four-space indent, ending
 // with a newline). A missing file is created empty and reads as "{}". A file that fails to
-// parse, or whose root is not an object, is reported in one line naming it and is never
-// written back, so a typo in a level never costs the rest of the file.
+// parse, whose root is not an object, or that nests deeper than any of our data, is reported
+// in one line naming it and is never written back, so a typo in a level never costs the rest
+// of the file.
 class JsonFile {
 public:
-    // False when the file cannot be opened or created, does not parse, or its root is not an
-    // object; the document is then an empty object.
+    // False when the file cannot be opened or created, does not parse, nests too deep, or its
+    // root is not an object; the document is then an empty object.
     bool Read(const std::string& path);
     // The same checks on text held in memory; `name` names it in the diagnostic.
     bool Parse(const std::string& text, const std::string& name);

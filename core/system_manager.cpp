@@ -16,8 +16,10 @@ constexpr uint64_t kIdleTicks = 10 * platform::kTicksPerMillisecond;
 }  // namespace
 
 SystemManager& SystemManager::GetInstance() {
-    static SystemManager instance;
-    return instance;
+    // Never destroyed: an exit from the middle of a frame (a missing control binding) runs the
+    // static destructors of message prototypes and components, and they still ask for systems.
+    static SystemManager* const instance = new SystemManager;
+    return *instance;
 }
 
 const std::map<SYSTEM_COMP, ISystem*>& SystemTable() { return SystemManager::GetInstance().Systems(); }

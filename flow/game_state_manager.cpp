@@ -1,10 +1,10 @@
 #include "flow/game_state_manager.h"
 
-#include <cstdio>
 #include <vector>
 
 #include "audio/sound_system.h"
 #include "core/composite_factory.h"
+#include "core/data_problems.h"
 #include "core/message_center.h"
 #include "core/message_prototypes.h"
 #include "core/system_manager.h"
@@ -162,17 +162,17 @@ void GameStateManager::ReadLevelSettings(const json::Value& settings) {
     const char* keys[] = {"cameraX", "cameraY", "cameraZ"};
     for (int i = 0; i < 3; ++i) {
         if (!json::GetFloat(json::Find(settings, keys[i]), self.camera[i])) {
-            std::printf("%s: level settings need the number \"%s\"\n", file.c_str(), keys[i]);
+            DataProblems::Report("%s: level settings need the number \"%s\"\n", file.c_str(), keys[i]);
         }
     }
     if (GraphicGL* renderer = FindRenderer()) renderer->camera.SetPosition(self.camera[0], self.camera[1]);
     float gravity = 0;
     if (!json::GetFloat(json::Find(settings, "gravity"), gravity)) {
-        std::printf("%s: level settings need the number \"gravity\"\n", file.c_str());
+        DataProblems::Report("%s: level settings need the number \"gravity\"\n", file.c_str());
     }
     SetGravity(0, gravity);
     if (!json::GetString(json::Find(settings, "AI file"), self.aiFile)) {
-        std::printf("%s: level settings need the string \"AI file\"\n", file.c_str());
+        DataProblems::Report("%s: level settings need the string \"AI file\"\n", file.c_str());
         self.aiFile.clear();
     }
     // The graphs come before the objects, whose AI components look them up by name.

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "core/composite_factory.h"
+#include "core/data_problems.h"
 #include "core/system_manager.h"
 #include "flow/game_state_manager.h"
 #include "graph/ai_component.h"
@@ -44,7 +45,8 @@ void ReportMissingParts(const GameObject& character, bool controller, bool body,
     add(ai, "AI_Component");
     add(!ai || resSeq, "the int variable \"resSeq\"");
     if (!missing.empty()) {
-        std::printf("%s: character \"%s\" has no %s\n", kCharacterFile, character.name.c_str(), missing.c_str());
+        DataProblems::Report("%s: character \"%s\" has no %s\n", kCharacterFile, character.name.c_str(),
+                             missing.c_str());
     }
 }
 
@@ -63,9 +65,9 @@ void MakePlayer(GameObject& character, int player, const VariableStore* levelVar
     if (const Vec2* start = LookupVariableByName<Vec2>(levelVariables, startName)) {
         body->shape->SetPosition(*start);
     } else {
-        std::printf("%s: \"%s\" has no Vec2 variable \"%s\"; %s starts where the character file puts it\n",
-                    GameStateManager::Instance().levelFile.c_str(), kLevelObjectName, startName.c_str(),
-                    character.name.c_str());
+        DataProblems::Report("%s: \"%s\" has no Vec2 variable \"%s\"; %s starts where the character file puts it\n",
+                             GameStateManager::Instance().levelFile.c_str(), kLevelObjectName, startName.c_str(),
+                             character.name.c_str());
     }
 }
 
@@ -84,15 +86,17 @@ void GameStateManager::SpawnPlayers() {
     if (!levelObject || !factory) return;
     // Reading a missing file would create it; the character file is only ever read.
     if (!std::filesystem::exists(kCharacterFile)) {
-        std::printf("%s: missing; no player spawned\n", kCharacterFile);
+        DataProblems::Report("%s: missing; no player spawned\n", kCharacterFile);
         return;
     }
     const VariableStore* levelVariables = ObjectStore(levelObject);
     if (!levelVariables) {
-        std::printf("%s: \"%s\" has no variables; the players start where the character file puts them\n",
-                    self.levelFile.c_str(), kLevelObjectName);
+        DataProblems::Report("%s: \"%s\" has no variables; the players start where the character file puts them\n",
+                             self.levelFile.c_str(), kLevelObjectName);
     }
     ObjectMap& level = self.objectMaps[kLevelMap];
+    // One read of the character file for all the players, so its problems are told once.
+    DataProblems::Reading reading(kCharacterFile);
     for (int player : players) {
         auto name = self.characterNames.find(self.playerCharacters[player]);
         if (name == self.characterNames.end()) {

@@ -1,8 +1,8 @@
 #include "graph/behaviour_tree_registry.h"
 
-#include <cstdio>
 #include <filesystem>
 
+#include "core/data_problems.h"
 #include "core/message_prototypes.h"
 #include "flow/flow_messages.h"
 
@@ -58,11 +58,12 @@ std::string TreeNameFromPath(const std::string& path) {
 }
 
 bool BehaviourTreeRegistry::LoadGraphFile(const std::string& path) {
+    DataProblems::Reading reading(path);
     std::error_code error;
     // Reading a missing file would create it empty; a listed graph that is not there is a
     // fault to report, not a file to make.
     if (!std::filesystem::is_regular_file(path, error)) {
-        std::printf("%s: graph file not found; skipped\n", path.c_str());
+        DataProblems::Report("%s: graph file not found; skipped\n", path.c_str());
         return false;
     }
     if (!graphFile_.Read(path)) return false;  // the reader has named the file and the fault
@@ -70,8 +71,8 @@ bool BehaviourTreeRegistry::LoadGraphFile(const std::string& path) {
     int rootId = 0;
     const json::Value* nodes = json::Find(root, "Nodes");
     if (!json::GetInt(json::Find(root, "RootNodeId"), rootId) || !nodes || !nodes->IsObject()) {
-        std::printf("%s: a graph file needs an integer \"RootNodeId\" and an object \"Nodes\"; skipped\n",
-                    path.c_str());
+        DataProblems::Report("%s: a graph file needs an integer \"RootNodeId\" and an object \"Nodes\"; skipped\n",
+                             path.c_str());
         return false;
     }
     FindById(CreateTree(TreeNameFromPath(path)))->Load(root, path);
@@ -80,14 +81,15 @@ bool BehaviourTreeRegistry::LoadGraphFile(const std::string& path) {
 }
 
 void BehaviourTreeRegistry::LoadFiles(const std::string& listPath) {
+    DataProblems::Reading reading(listPath);
     JsonFile list;
     const bool listRead = list.Read(listPath);
     if (listRead) {
         for (const auto& member : list.Doc().GetObject()) {
             std::string path;
             if (!json::GetString(&member.value, path)) {
-                std::printf("%s: \"%s\" must name a graph file as a string; skipped\n", listPath.c_str(),
-                            member.name.GetString());
+                DataProblems::Report("%s: \"%s\" must name a graph file as a string; skipped\n", listPath.c_str(),
+                                     member.name.GetString());
                 continue;
             }
             LoadGraphFile(path);

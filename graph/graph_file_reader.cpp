@@ -1,6 +1,6 @@
 // Reads a graph file into a BehaviourTree: variables first, then the nodes with their wiring.
-#include <cstdio>
 
+#include "core/data_problems.h"
 #include "graph/behaviour_tree.h"
 #include "graph/node.h"
 #include "graph/node_registry.h"
@@ -50,17 +50,18 @@ void BehaviourTree::Load(const json::Value& root, const std::string& file) {
         const auto index = ReadIndex(key, 0, kMaxNodeIndex);
         std::string className;
         if (!index) {
-            std::printf("%s: node \"%s\": index must lie in 0..%d; skipped\n", file.c_str(), key.c_str(), kMaxNodeIndex);
+            DataProblems::Report("%s: node \"%s\": index must lie in 0..%d; skipped\n", file.c_str(), key.c_str(),
+                                 kMaxNodeIndex);
             continue;
         }
         if (!json::GetString(json::Find(member.value, "Name"), className)) {
-            std::printf("%s: node \"%s\" needs a string \"Name\"; skipped\n", file.c_str(), key.c_str());
+            DataProblems::Report("%s: node \"%s\" needs a string \"Name\"; skipped\n", file.c_str(), key.c_str());
             continue;
         }
         INode* node = PlaceNode(NodeTypeFromName(className), *index);
         if (!node) {
-            std::printf("%s: node \"%s\": no node class \"%s\"; skipped\n", file.c_str(), key.c_str(),
-                        className.c_str());
+            DataProblems::Report("%s: node \"%s\": no node class \"%s\"; skipped\n", file.c_str(), key.c_str(),
+                                 className.c_str());
             continue;
         }
         if (const json::Value* outs = json::Find(member.value, "OutSlot")) WireOutputs(*node, *outs);

@@ -1,7 +1,6 @@
 #include "graph/variable_store_json.h"
 
-#include <cstdio>
-
+#include "core/data_problems.h"
 #include "flow/game_state_manager.h"
 #include "graph/text_index.h"
 #include "graph/variable_store.h"
@@ -9,8 +8,8 @@
 namespace {
 
 void Skip(const std::string& source, const std::string& group, const std::string& entry, const char* why) {
-    std::printf("%s: variable \"%s\" of \"%s\" %s; skipped\n", source.empty() ? "variables" : source.c_str(),
-                entry.c_str(), group.c_str(), why);
+    DataProblems::Report("%s: variable \"%s\" of \"%s\" %s; skipped\n", source.empty() ? "variables" : source.c_str(),
+                         entry.c_str(), group.c_str(), why);
 }
 
 // False when the entry lacks a value of the group's kind.

@@ -1,7 +1,7 @@
 // An emitter's settings in a level or object file: member "Particle".
-#include <cstdio>
 #include <utility>
 
+#include "core/data_problems.h"
 #include "graphics/particle.h"
 
 namespace {
@@ -13,7 +13,7 @@ float Number(const json::Value& object, const char* key) {
     const json::Value* value = json::Find(object, key);
     float result = 0;
     if (value && !json::GetFloat(value, result)) {
-        std::printf("Particle: \"%s\" must be a number, not %s; 0 used\n", key, json::TypeName(value));
+        DataProblems::Report("Particle: \"%s\" must be a number, not %s; 0 used\n", key, json::TypeName(value));
     }
     return result;
 }
@@ -22,7 +22,7 @@ int Integer(const json::Value& object, const char* key) {
     const json::Value* value = json::Find(object, key);
     int result = 0;
     if (value && !json::GetInt(value, result)) {
-        std::printf("Particle: \"%s\" must be an integer, not %s; 0 used\n", key, json::TypeName(value));
+        DataProblems::Report("Particle: \"%s\" must be an integer, not %s; 0 used\n", key, json::TypeName(value));
     }
     return result;
 }
@@ -30,8 +30,8 @@ int Integer(const json::Value& object, const char* key) {
 
 void Particle::Unserialize(const json::Member& member) {
     if (!member.value.IsObject()) {
-        std::printf("Particle: the settings must be an object, not %s; defaults kept\n",
-                    json::TypeName(&member.value));
+        DataProblems::Report("Particle: the settings must be an object, not %s; defaults kept\n",
+                             json::TypeName(&member.value));
         return;
     }
     const json::Value& in = member.value;

@@ -1,7 +1,6 @@
 #include "graphics/sprite.h"
 
-#include <cstdio>
-
+#include "core/data_problems.h"
 #include "graphics/graphic_gl.h"
 #include "graphics/matrix_math.h"
 #include "graphics/texture_manager.h"
@@ -79,14 +78,14 @@ public:
     unsigned Index(const char* key) const {
         const int value = Integer(key);
         if (value >= 0) return static_cast<unsigned>(value);
-        std::printf("Sprite: \"%s\" must not be negative; 0 used\n", key);
+        DataProblems::Report("Sprite: \"%s\" must not be negative; 0 used\n", key);
         return 0;
     }
     bool Flag(const char* key) const { return json::IsLiteralTrue(json::Find(object_, key)); }
 
 private:
     static void Complain(const char* key, const char* wanted, const json::Value* value) {
-        std::printf("Sprite: \"%s\" must be %s, not %s; 0 used\n", key, wanted, json::TypeName(value));
+        DataProblems::Report("Sprite: \"%s\" must be %s, not %s; 0 used\n", key, wanted, json::TypeName(value));
     }
     const json::Value& object_;
 };
@@ -95,7 +94,8 @@ private:
 
 void Sprite::Unserialize(const json::Member& member) {
     if (!member.value.IsObject()) {
-        std::printf("Sprite: the settings must be an object, not %s; defaults kept\n", json::TypeName(&member.value));
+        DataProblems::Report("Sprite: the settings must be an object, not %s; defaults kept\n",
+                             json::TypeName(&member.value));
         return;
     }
     const SpriteReader read(member.value);

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "core/data_problems.h"
 #include "core/json_file.h"
 #include "graphics/image_file.h"
 
@@ -17,7 +18,8 @@ int ReadInt(const json::Value& object, const char* key, const std::string& path)
     const json::Value* value = json::Find(object, key);
     int result = 0;
     if (value && !json::GetInt(value, result)) {
-        std::printf("%s: \"%s\" must be an integer, not %s; 0 used\n", path.c_str(), key, json::TypeName(value));
+        DataProblems::Report("%s: \"%s\" must be an integer, not %s; 0 used\n", path.c_str(), key,
+                             json::TypeName(value));
     }
     return result;
 }
@@ -25,7 +27,7 @@ int ReadInt(const json::Value& object, const char* key, const std::string& path)
 unsigned ReadUnsigned(const json::Value& object, const char* key, const std::string& path) {
     const int value = ReadInt(object, key, path);
     if (value < 0) {
-        std::printf("%s: \"%s\" must not be negative; 0 used\n", path.c_str(), key);
+        DataProblems::Report("%s: \"%s\" must not be negative; 0 used\n", path.c_str(), key);
         return 0;
     }
     return static_cast<unsigned>(value);
@@ -46,6 +48,7 @@ void TextureManager::Destroy() {
 }
 
 void TextureManager::Load() {
+    DataProblems::Reading reading(fileName);
     JsonFile file;
     if (!file.Read(fileName)) {
         std::printf("Fail to unserialize textures\n");
@@ -55,8 +58,8 @@ void TextureManager::Load() {
         const std::string path = member.name.GetString();
         if (!member.value.IsObject() || json::MemberCount(member.value) == 0 ||
             !json::MemberAt(member.value, 0)->value.IsObject()) {
-            std::printf("%s: image \"%s\" needs an object with its \"ID\", \"row\" and \"col\"; skipped\n",
-                        fileName.c_str(), path.c_str());
+            DataProblems::Report("%s: image \"%s\" needs an object with its \"ID\", \"row\" and \"col\"; skipped\n",
+                                 fileName.c_str(), path.c_str());
             continue;
         }
         LoadEntry(path, member.value);
@@ -70,33 +73,34 @@ void TextureManager::LoadEntry(const std::string& path, const json::Value& entry
     for (size_t i = 1; i < json::MemberCount(entry); ++i) {
         const json::Value& animation = json::MemberAt(entry, i)->value;
         if (!animation.IsObject()) {
-            std::printf("%s: an animation of \"%s\" is not an object; skipped\n", fileName.c_str(), path.c_str());
+            DataProblems::Report("%s: an animation of \"%s\" is not an object; skipped\n", fileName.c_str(),
+                                 path.c_str());
             continue;
         }
         const int index = ReadInt(animation, "ID", fileName);
         if (!AddAnimation(id, index, ReadUnsigned(animation, "startFrm", fileName),
                           ReadUnsigned(animation, "endFrm", fileName), ReadUnsigned(animation, "frmTimer", fileName))) {
-            std::printf("%s: animation %d of \"%s\" has a negative index; skipped\n", fileName.c_str(), index,
-                        path.c_str());
+            DataProblems::Report("%s: animation %d of \"%s\" has a negative index; skipped\n", fileName.c_str(), index,
+                                 path.c_str());
         }
     }
 }
 
 bool TextureManager::LoadTexture(const std::string& path, int id, int row, int col) {
     if (id < 0 || id > kMaxTextureId) {
-        std::printf("%s: texture id %d is outside 0 to %d; skipped\n", path.c_str(), id, kMaxTextureId);
+        DataProblems::Report("%s: texture id %d is outside 0 to %d; skipped\n", path.c_str(), id, kMaxTextureId);
         return false;
     }
     // The draw divides the frame number by the column count.
     if (row == 0 || col == 0) {
-        std::printf("%s: a sheet needs at least one row and one column, not %d by %d; texture %d skipped\n",
-                    path.c_str(), row, col, id);
+        DataProblems::Report("%s: a sheet needs at least one row and one column, not %d by %d; texture %d skipped\n",
+                             path.c_str(), row, col, id);
         return false;
     }
     Image image;
     std::string error;
     if (!ReadImage(path, image, error)) {
-        std::printf("%s: %s; texture %d left empty\n", path.c_str(), error.c_str(), id);
+        DataProblems::Report("%s: %s; texture %d left empty\n", path.c_str(), error.c_str(), id);
         return false;
     }
     DeleteTexture(id);

@@ -1,7 +1,6 @@
 #include "input/control_bindings.h"
 
-#include <cstdio>
-
+#include "core/data_problems.h"
 #include "input/fatal_input_error.h"
 
 const char* const kKeyboardControlFile = "Resources/Controls/Keyboard.json";
@@ -31,10 +30,11 @@ bool GetWideInt(const json::Value* value, uint64_t& out) {
 void ReportUnbound(const char* fileName, int playerIndex, const char* word, const json::Value* value) {
     if (fileName == nullptr) return;
     if (value == nullptr) {
-        std::fprintf(stderr, "%s: player %d has no \"%s\"; it stays unbound\n", fileName, playerIndex + 1, word);
+        DataProblems::ReportOn(stderr, "%s: player %d has no \"%s\"; it stays unbound\n", fileName, playerIndex + 1,
+                               word);
     } else {
-        std::fprintf(stderr, "%s: player %d: \"%s\" is a %s, not an integer; it stays unbound\n", fileName,
-                     playerIndex + 1, word, json::TypeName(value));
+        DataProblems::ReportOn(stderr, "%s: player %d: \"%s\" is a %s, not an integer; it stays unbound\n",
+                               fileName, playerIndex + 1, word, json::TypeName(value));
     }
 }
 
@@ -80,7 +80,9 @@ const char* MiscKeyName(MISCKEYS key) {
 
 void ControlBindings::LoadControls(const json::Value& object, bool pad, const char* fileName, int playerIndex) {
     if (!object.IsObject()) {
-        if (fileName) std::fprintf(stderr, "%s: player %d's controls must be an object\n", fileName, playerIndex + 1);
+        if (fileName) {
+            DataProblems::ReportOn(stderr, "%s: player %d's controls must be an object\n", fileName, playerIndex + 1);
+        }
         return;
     }
     for (CONTROL control : kControlReadOrder) {
@@ -90,7 +92,7 @@ void ControlBindings::LoadControls(const json::Value& object, bool pad, const ch
 
 void ControlBindings::LoadMiscKeys(const json::Value& object, bool pad, const char* fileName, int playerIndex) {
     if (!object.IsObject()) {
-        if (fileName) std::fprintf(stderr, "%s: the shared keys must be an object\n", fileName);
+        if (fileName) DataProblems::ReportOn(stderr, "%s: the shared keys must be an object\n", fileName);
         return;
     }
     for (MISCKEYS key : kMiscReadOrder) {
@@ -103,7 +105,7 @@ void ControlBindings::Load(int playerIndex, const json::Value& root, bool pad, c
     const json::Value* player = ValueAt(root, static_cast<size_t>(playerIndex));
     if (player == nullptr) return;
     if (!player->IsObject() || json::MemberCount(*player) == 0) {
-        if (fileName) std::fprintf(stderr, "%s: player %d has no controls\n", fileName, playerIndex + 1);
+        if (fileName) DataProblems::ReportOn(stderr, "%s: player %d has no controls\n", fileName, playerIndex + 1);
         return;
     }
     if (playerIndex == 0) {

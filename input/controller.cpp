@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 
+#include "core/data_problems.h"
 #include "core/system_manager.h"
 #include "graphics/game_window.h"
 #include "input/fatal_input_error.h"
@@ -39,18 +39,18 @@ IGameComponent* Controller::Clone() const {
 void Controller::Unserialize(const json::Member& member) {
     const json::Value& settings = member.value;
     if (!json::GetInt(json::Find(settings, "playerId"), playerId)) {
-        std::printf("Controller: \"playerId\" must be an integer; player %d keeps it\n", playerId + 1);
+        DataProblems::Report("Controller: \"playerId\" must be an integer; player %d keeps it\n", playerId + 1);
     }
     double number = 0.0;
     if (json::GetDouble(json::Find(settings, "moveForce"), number)) {
         moveForce = static_cast<float>(number);
     } else {
-        std::printf("Controller: \"moveForce\" must be a number\n");
+        DataProblems::Report("Controller: \"moveForce\" must be a number\n");
     }
     if (json::GetDouble(json::Find(settings, "jumpForce"), number)) {
         jumpForce = static_cast<float>(number);
     } else {
-        std::printf("Controller: \"jumpForce\" must be a number\n");
+        DataProblems::Report("Controller: \"jumpForce\" must be a number\n");
     }
     stickFactor = moveForce * kStickSteps;
     if (input == nullptr) return;

@@ -30,7 +30,7 @@ enum PLAYERID {
 };
 constexpr int kPlayerSlots = 4;
 
-enum STICK {
+enum STICK : int {
     LEFT_STICK = 0,
     RIGHT_STICK = 1,
 };

@@ -3,7 +3,10 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 
+#include "core/data_problems.h"
+#include "core/json_file.h"
 #include "core/message_prototypes.h"
 #include "core/system_manager.h"
 #include "graphics/game_window.h"
@@ -18,6 +21,18 @@
 #include "platform/virtual_keys.h"
 
 namespace {
+
+// Reading a missing file would create it empty, and the game would start with no controls at
+// all: a control file that is not there is as fatal as one that does not parse.
+bool ReadControlFile(JsonFile& reader, const char* path) {
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error)) {
+        DataProblems::Report("%s: missing\n", path);
+        return false;
+    }
+    return reader.Read(path);
+}
+
 constexpr int kDefaultLogicalWidth = 1280;
 constexpr int kDefaultLogicalHeight = 720;
 }  // namespace
@@ -53,13 +68,13 @@ void InputManager::CreatePlayers() {
 void InputManager::ReadControlFiles() {
     if (players.empty()) ExitPlayerIdDoesNotExist();
     ControlBindings& first = players[0]->bindings;
-    if (!first.keyboardReader.Read(kKeyboardControlFile)) {
+    if (!ReadControlFile(first.keyboardReader, kKeyboardControlFile)) {
         std::printf("Failed to open json for keyboard control\n");
         std::fflush(stdout);
         std::exit(1);
     }
     keyboardDocument = &first.keyboardReader.Doc();
-    if (!first.padReader.Read(kPadControlFile)) {
+    if (!ReadControlFile(first.padReader, kPadControlFile)) {
         std::printf("Failed to open json for xbox control\n");
         std::fflush(stdout);
         std::exit(1);
@@ -68,6 +83,9 @@ void InputManager::ReadControlFiles() {
 }
 
 void InputManager::ApplyBindings() {
+    // Each file's problems are told in a few lines, however many players it fails.
+    DataProblems::Reading padReading(kPadControlFile);
+    DataProblems::Reading keyboardReading(kKeyboardControlFile);
     for (int id = 0; id < kPlayerSlots; ++id) {
         Player& player = CheckedPlayer(PlayerIndexOf(id));
         player.isInactive = false;

@@ -1,5 +1,4 @@
-#include <cstdio>
-
+#include "core/data_problems.h"
 #include "core/game_object.h"
 #include "flow/game_state_manager.h"
 #include "physics/body.h"
@@ -12,8 +11,8 @@ void ReadNumber(const json::Value& body, const char* key, float& field, const Bo
     const json::Value* value = json::Find(body, key);
     if (!value) return;
     if (!json::GetFloat(value, field)) {
-        std::printf("Body of \"%s\": \"%s\" must be a number, not %s; kept %g\n",
-                    self.owner ? self.owner->name.c_str() : "", key, json::TypeName(value), field);
+        DataProblems::Report("Body of \"%s\": \"%s\" must be a number, not %s; kept %g\n",
+                             self.owner ? self.owner->name.c_str() : "", key, json::TypeName(value), field);
     }
 }
 
@@ -27,8 +26,8 @@ void ReadFlag(const json::Value& body, const char* key, bool& field) {
 void Body::Unserialize(const json::Member& member) {
     const json::Value& body = member.value;
     if (!body.IsObject()) {
-        std::printf("Body of \"%s\": must be an object, not %s; defaults kept\n", owner ? owner->name.c_str() : "",
-                    json::TypeName(&body));
+        DataProblems::Report("Body of \"%s\": must be an object, not %s; defaults kept\n",
+                             owner ? owner->name.c_str() : "", json::TypeName(&body));
         return;
     }
     ReadNumber(body, "width", width, *this);
@@ -42,8 +41,8 @@ void Body::Unserialize(const json::Member& member) {
     int shapeId = shape->type;
     const json::Value* shapeValue = json::Find(body, "shapeid");
     if (shapeValue && !json::GetInt(shapeValue, shapeId)) {
-        std::printf("Body of \"%s\": \"shapeid\" must be an integer, not %s; shape kept\n",
-                    owner ? owner->name.c_str() : "", json::TypeName(shapeValue));
+        DataProblems::Report("Body of \"%s\": \"shapeid\" must be an integer, not %s; shape kept\n",
+                             owner ? owner->name.c_str() : "", json::TypeName(shapeValue));
     }
     MakeShape(shapeId);
     shape->Init(width, height, x, y);

@@ -103,10 +103,10 @@ TEST_F(CompositeFactoryTest, IdsContinueAcrossLevels) {
 
 TEST_F(CompositeFactoryTest, BrokenDescriptionsAndUnknownComponentsAreSkipped) {
     WriteFile("level.json", std::string("{") + kSettings + R"(,
+        "ok": {"n": "Ok", "t": "Default", "on": true, "Wings": {"value": 1}, "Sprite": {"value": "s"}},
         "short": {"n": "Short", "t": "Default"},
         "notext": {"n": 5, "t": "Default", "on": true},
-        "list": [1, 2, 3],
-        "ok": {"n": "Ok", "t": "Default", "on": true, "Wings": {"value": 1}, "Sprite": {"value": "s"}}})");
+        "list": [1, 2, 3]})");
     testing::internal::CaptureStdout();
     factory.BuildFromFile(objects, "level.json");
     const std::string said = testing::internal::GetCapturedStdout();
@@ -114,7 +114,8 @@ TEST_F(CompositeFactoryTest, BrokenDescriptionsAndUnknownComponentsAreSkipped) {
     GameObject* ok = Named("Ok");
     ASSERT_NE(nullptr, ok);
     EXPECT_NE(nullptr, ok->GetComponent(SPRITE));
-    EXPECT_NE(std::string::npos, said.find("unknown component \"Wings\""));
+    EXPECT_NE(std::string::npos, said.find("level.json: object \"Ok\": unknown component \"Wings\""));
+    EXPECT_NE(std::string::npos, said.find("level.json: more problems; only the first 3 are shown")) << said;
     EXPECT_EQ(4, std::count(said.begin(), said.end(), '\n')) << said;
 }
 

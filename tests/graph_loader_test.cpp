@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <vector>
 
 #include "core/message_center.h"
 #include "graph/text_index.h"
@@ -27,21 +28,36 @@ TEST_F(GraphLoader, GapsStayEmptyAndALaterDuplicateReplacesTheEarlierNode) {
 }
 
 TEST_F(GraphLoader, BadNodesAreSkippedAndLoadingGoesOn) {
-    testing::internal::CaptureStdout();
-    BehaviourTree* tree = LoadGraph("bad", R"({"RootNodeId": 0, "Nodes": {
-        "2000000000": {"Name": "DebugNode"},
-        "-1": {"Name": "DebugNode"},
-        "1": {"Name": "NoSuchNode"},
-        "2": {"Name": "istruenode"},
-        "3": {"Name": 42},
-        "4": {"NoName": "DebugNode"},
-        "0": {"Name": "DebugNode"}}})");
-    const std::string printed = testing::internal::GetCapturedStdout();
-    ASSERT_NE(nullptr, tree);
-    EXPECT_EQ(1, tree->NodeCount()) << "two billion places must not be made";
-    EXPECT_NE(nullptr, tree->NodeAt(0));
-    for (const char* named : {"\"2000000000\"", "\"-1\"", "NoSuchNode", "istruenode", "\"3\"", "\"4\""}) {
-        EXPECT_NE(std::string::npos, printed.find(named)) << named << " in:\n" << printed;
+    // Two files, as one read of a file tells only its first few problems.
+    const struct {
+        const char* name;
+        const char* text;
+        std::vector<const char*> named;
+    } cases[] = {
+        {"bad", R"({"RootNodeId": 0, "Nodes": {
+            "2000000000": {"Name": "DebugNode"},
+            "-1": {"Name": "DebugNode"},
+            "1": {"Name": "NoSuchNode"},
+            "0": {"Name": "DebugNode"}}})",
+         {"\"2000000000\"", "\"-1\"", "NoSuchNode"}},
+        {"worse", R"({"RootNodeId": 0, "Nodes": {
+            "2": {"Name": "istruenode"},
+            "3": {"Name": 42},
+            "4": {"NoName": "DebugNode"},
+            "0": {"Name": "DebugNode"}}})",
+         {"istruenode", "\"3\"", "\"4\""}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        testing::internal::CaptureStdout();
+        BehaviourTree* tree = LoadGraph(c.name, c.text);
+        const std::string printed = testing::internal::GetCapturedStdout();
+        ASSERT_NE(nullptr, tree);
+        EXPECT_EQ(1, tree->NodeCount()) << "two billion places must not be made";
+        EXPECT_NE(nullptr, tree->NodeAt(0));
+        for (const char* named : c.named) {
+            EXPECT_NE(std::string::npos, printed.find(named)) << named << " in:\n" << printed;
+        }
     }
 }
 

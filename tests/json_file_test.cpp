@@ -126,3 +126,34 @@ TEST(JsonAccessorsDeathTest, AnUncheckedAccessAbortsLoudly) {
         },
         "JSON access without a check");
 }
+
+TEST_F(JsonFileTest, TextsThatWouldCrashTheParserAreRefusedAndTheFileKept) {
+    // Found by fuzzing: the full-precision number reader crashes on long literals whose value
+    // lies below the smallest double, and the parser recurses once per bracket.
+    const std::string zeros(400, '0');
+    const struct {
+        std::string text;
+        const char* problem;
+    } cases[] = {
+        {"{\"x\": 0." + zeros + "72777777777777770000000000000000777777777777777}", "too many digits"},
+        {"{\"x\": [5555555050000040.5000055555550533333333331e-358]}", "too small to hold"},
+        {"{\"x\": 1e-400}", "too small to hold"},
+        {"{\"x\": 0.000000000000000000000000000000}", "a zero written with too many digits"},
+        {"{\"x\": 0e-30}", "a zero written with too many digits"},
+        {"{\"x\": " + std::string(100000, '[') + "}", "nested deeper than 128 levels"},
+    };
+    for (const auto& c : cases) {
+        WriteFile("f.json", c.text);
+        testing::internal::CaptureStdout();
+        JsonFile file;
+        EXPECT_FALSE(file.Read("f.json"));
+        EXPECT_FALSE(file.Write("f.json"));
+        const std::string said = testing::internal::GetCapturedStdout();
+        EXPECT_NE(std::string::npos, said.find("f.json: ")) << said;
+        EXPECT_NE(std::string::npos, said.find(c.problem)) << said;
+        EXPECT_EQ(c.text, ReadFile("f.json"));
+    }
+    // Numbers the game writes stay well inside both limits.
+    JsonFile file;
+    EXPECT_TRUE(file.Parse("{\"tiny\": 5e-324, \"zero\": 0.0000000000000000000000, \"id\": 18446744073709551615}", "m"));
+}

@@ -1,0 +1,328 @@
+// Every data file a player or modder can edit, broken in every common way: the game must say
+// what is wrong in a few lines naming the file, keep running, and never write over a file it
+// could not read.
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+#include <set>
+#include <sstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "audio/sound_system.h"
+#include "core/json_file.h"
+#include "core/startup.h"
+#include "core/system_manager.h"
+#include "flow/game_state_manager.h"
+#include "platform/platform.h"
+#include "platform/scripted_backend.h"
+#include "support/engine_test.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+enum class Fault { Missing, Empty, Truncated, NotAnObject, WrongType, HugeNumbers, NegativeIndices, DeepNesting };
+
+const char* FaultName(Fault fault) {
+    static const char* const names[] = {"Missing",    "Empty",       "Truncated",       "NotAnObject",
+                                        "WrongType",  "HugeNumbers", "NegativeIndices", "DeepNesting"};
+    return names[static_cast<int>(fault)];
+}
+
+// The faults after which the file cannot be parsed: it must stay byte for byte as it was.
+bool Unreadable(Fault fault) {
+    return fault == Fault::Truncated || fault == Fault::NotAnObject || fault == Fault::DeepNesting;
+}
+
+struct DataFile {
+    const char* kind;
+    const char* path;
+};
+
+const DataFile kFiles[] = {
+    {"Level", "Resources/levelData/level1.json"},
+    {"MenuLevel", "Resources/levelData/level0.json"},
+    {"Characters", "Resources/ObjData/Character.json"},
+    {"TypeTable", "Resources/ObjData/GameObjectType.json"},
+    {"Graph", "Resources/AI/Character_AI.json"},
+    {"GraphList", "Resources/AI/Level1.json"},
+    {"SoundList", "Resources/sfx/sounds.json"},
+    {"TextureList", "Resources/levelData/texture.json"},
+};
+
+// Broken bindings end the game with exit code 1, so these run in the game's own process.
+const DataFile kControlFiles[] = {
+    {"KeyboardControls", "Resources/Controls/Keyboard.json"},
+    {"PadControls", "Resources/Controls/XBox.json"},
+};
+
+const auto kFaults = testing::Values(Fault::Missing, Fault::Empty, Fault::Truncated, Fault::NotAnObject,
+                                     Fault::WrongType, Fault::HugeNumbers, Fault::NegativeIndices,
+                                     Fault::DeepNesting);
+
+// The first scalar met depth first gets a value of another type.
+bool ChangeFirstScalar(json::Value& value, json::Document::AllocatorType& allocator) {
+    if (value.IsObject()) {
+        for (auto& member : value.GetObject()) {
+            if (ChangeFirstScalar(member.value, allocator)) return true;
+        }
+        return false;
+    }
+    if (value.IsArray()) {
+        for (auto& element : value.GetArray()) {
+            if (ChangeFirstScalar(element, allocator)) return true;
+        }
+        return false;
+    }
+    if (value.IsString()) {
+        value.SetInt(7);
+    } else {
+        value.SetString("seven", allocator);
+    }
+    return true;
+}
+
+// Every number becomes `huge`, or every integer becomes -1 when `huge` is false.
+void ChangeNumbers(json::Value& value, bool huge) {
+    if (value.IsObject()) {
+        for (auto& member : value.GetObject()) ChangeNumbers(member.value, huge);
+    } else if (value.IsArray()) {
+        for (auto& element : value.GetArray()) ChangeNumbers(element, huge);
+    } else if (value.IsNumber()) {
+        if (huge) {
+            value.SetDouble(1e300);
+        } else if (value.IsInt() || value.IsUint() || value.IsInt64() || value.IsUint64()) {
+            value.SetInt(-1);
+        }
+    }
+}
+
+std::string Broken(const std::string& original, Fault fault) {
+    switch (fault) {
+        case Fault::Missing:
+        case Fault::Empty:
+            return "";
+        case Fault::Truncated:
+            return original.substr(0, original.size() / 2);
+        case Fault::NotAnObject:
+            return "[1, 2, 3]\n";
+        case Fault::DeepNesting: {
+            const std::string deep = std::string(100000, '[') + std::string(100000, ']');
+            return "{\"deep\": " + deep + ", " + original.substr(original.find('{') + 1);
+        }
+        default:
+            break;
+    }
+    JsonFile file;
+    EXPECT_TRUE(file.Parse(original, "original"));
+    if (fault == Fault::WrongType) {
+        ChangeFirstScalar(file.Doc(), file.Doc().GetAllocator());
+    } else {
+        ChangeNumbers(file.Doc(), fault == Fault::HugeNumbers);
+    }
+    return JsonFile::Serialise(file.Doc());
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream stream(text);
+    for (std::string line; std::getline(stream, line);) {
+        if (!line.empty()) lines.push_back(line);
+    }
+    return lines;
+}
+
+// Everything the game prints while the body runs, stdout and stderr in one.
+template <class Body>
+std::string Printed(Body body) {
+    std::fflush(nullptr);
+    testing::internal::CaptureStdout();
+    testing::internal::CaptureStderr();
+    body();
+    std::fflush(nullptr);
+    std::string out = testing::internal::GetCapturedStdout();
+    return out + testing::internal::GetCapturedStderr();
+}
+
+// A player's road through the game: the main menu, the selection, a match with two players
+// and a win screen, then quitting, which writes the sound list back.
+void PlayThrough() {
+    platform::Install(std::make_unique<platform::ScriptedBackend>(true));
+    ASSERT_TRUE(StartUp());
+    SystemManager& systems = SystemManager::GetInstance();
+    systems.BeginRun();
+    systems.BeginPass();
+    auto enter = [&](GameState state) {
+        for (int frame = 0; frame < 3 && systems.RunFrame(); ++frame) {
+        }
+        GameStateManager::nextState = state;
+        while (systems.RunFrame()) {
+        }
+        const bool running = systems.EndPass();
+        if (running) systems.BeginPass();
+        return running;
+    };
+    ASSERT_TRUE(enter(Selection));
+    GameStateManager::Instance().playerCharacters[0] = LadyRed;
+    GameStateManager::Instance().playerCharacters[1] = NinjaBlue;
+    ASSERT_TRUE(enter(Level_1));
+    ASSERT_TRUE(enter(WinRed));
+    EXPECT_FALSE(enter(Quit));
+    SoundSystem::Shutdown();
+    ResetEngine();
+    platform::Uninstall();
+}
+
+// The lines a broken file adds to what the intact game prints.
+std::vector<std::string> NewLines(const std::string& printed, const std::string& baseline) {
+    const auto known = Lines(baseline);
+    const std::set<std::string> seen(known.begin(), known.end());
+    std::vector<std::string> added;
+    for (const auto& line : Lines(printed)) {
+        if (!seen.count(line)) added.push_back(line);
+    }
+    return added;
+}
+
+constexpr size_t kFewLines = 6;
+
+// Sends SIGTERM once the game has taken it over (before, it would just kill it).
+bool CatchesSigterm(pid_t pid) {
+    FILE* status = std::fopen(("/proc/" + std::to_string(pid) + "/status").c_str(), "r");
+    if (!status) return false;
+    char line[256];
+    bool caught = false;
+    while (std::fgets(line, sizeof line, status)) {
+        if (std::string(line).rfind("SigCgt:", 0) == 0) {
+            caught = (std::stoull(line + 7, nullptr, 16) >> (SIGTERM - 1)) & 1ULL;
+        }
+    }
+    std::fclose(status);
+    return caught;
+}
+
+struct Ending {
+    bool exited = false;  // false: killed by a signal
+    int code = 0;
+    std::string printed;
+};
+
+// The real game in the current folder for a few seconds, then asked to close.
+Ending RunGameProcess() {
+    const std::string log = (fs::current_path() / "game.log").string();
+    const pid_t pid = fork();
+    if (pid == 0) {
+#if defined(__SANITIZE_ADDRESS__)
+        // Once SDL unloads the GL driver, its leaks can no longer be told from ours by name.
+        setenv("ASAN_OPTIONS", "detect_leaks=0", 1);
+#endif
+        const int out = open(log.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        dup2(out, 1);
+        dup2(out, 2);
+        execl(BRAMBLE_GAME_BINARY, "bramblecourt", static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    Ending ending;
+    int status = 0;
+    bool done = false;
+    // Up to 10 s to start; then a second of play before closing.
+    for (int i = 0; i < 200 && !done && !CatchesSigterm(pid); ++i) {
+        done = waitpid(pid, &status, WNOHANG) == pid;
+        if (!done) std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    for (int i = 0; i < 20 && !done; ++i) {
+        done = waitpid(pid, &status, WNOHANG) == pid;
+        if (!done) std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    if (!done) {
+        kill(pid, SIGTERM);
+        waitpid(pid, &status, 0);
+    }
+    ending.exited = WIFEXITED(status);
+    ending.code = ending.exited ? WEXITSTATUS(status) : WTERMSIG(status);
+    FILE* in = std::fopen(log.c_str(), "r");
+    for (int c; in && (c = std::fgetc(in)) != EOF;) ending.printed += static_cast<char>(c);
+    if (in) std::fclose(in);
+    fs::remove(log);
+    return ending;
+}
+
+class BadInput : public ResourcesTest, public testing::WithParamInterface<std::tuple<DataFile, Fault>> {
+protected:
+    void Break(const DataFile& file, Fault fault) {
+        original_ = ReadFile(file.path);
+        ASSERT_FALSE(original_.empty()) << file.path;
+        if (fault == Fault::Missing) {
+            fs::remove(root_ / file.path);
+        } else {
+            WriteFile(file.path, Broken(original_, fault));
+        }
+        broken_ = ReadFile(file.path);
+    }
+
+    // `baseline` is what the game prints with every file intact: messages about content that
+    // is still being made are not blamed on the broken file.
+    void ExpectClearReport(const std::string& printed, const std::string& baseline, const DataFile& file,
+                           Fault fault) {
+        const auto added = NewLines(printed, baseline);
+        std::string all;
+        bool named = false;
+        for (const auto& line : added) {
+            all += line + "\n";
+            named = named || line.find(file.path) != std::string::npos;
+        }
+        EXPECT_LE(added.size(), kFewLines) << all;
+        if (Unreadable(fault)) {
+            EXPECT_TRUE(named) << "no line names " << file.path << ":\n" << all;
+            EXPECT_EQ(broken_, ReadFile(file.path)) << "a file that failed to parse was written over";
+        }
+    }
+
+    std::string original_, broken_;
+};
+
+TEST_P(BadInput, IsReportedInAFewLinesAndNeverCrashes) {
+    const auto& [file, fault] = GetParam();
+    const std::string baseline = Printed([] { PlayThrough(); });
+    Break(file, fault);
+    const std::string printed = Printed([] { PlayThrough(); });
+    ExpectClearReport(printed, baseline, file, fault);
+}
+
+using ControlFilesBadInput = BadInput;
+
+TEST_P(ControlFilesBadInput, EndTheGameWithExitCodeOneOrAreReportedAndNeverCrash) {
+    const auto& [file, fault] = GetParam();
+    // What the intact game prints does not change from case to case: run it once.
+    static const Ending intact = RunGameProcess();
+    ASSERT_TRUE(intact.exited && intact.code == 0) << intact.printed;
+    Break(file, fault);
+    const Ending ending = RunGameProcess();
+    ASSERT_TRUE(ending.exited) << "killed by signal " << ending.code << "\n" << ending.printed;
+    EXPECT_TRUE(ending.code == 0 || ending.code == 1) << ending.code;
+    if (fault == Fault::Missing) {
+        EXPECT_EQ(1, ending.code) << ending.printed;
+        EXPECT_FALSE(fs::exists(root_ / file.path)) << "a missing control file was made up empty";
+    }
+    ExpectClearReport(ending.printed, intact.printed, file, fault);
+}
+
+std::string TestName(const testing::TestParamInfo<std::tuple<DataFile, Fault>>& info) {
+    return std::string(std::get<0>(info.param).kind) + "_" + FaultName(std::get<1>(info.param));
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryFileKind, BadInput, testing::Combine(testing::ValuesIn(kFiles), kFaults), TestName);
+INSTANTIATE_TEST_SUITE_P(EveryFileKind, ControlFilesBadInput,
+                         testing::Combine(testing::ValuesIn(kControlFiles), kFaults), TestName);
+
+}  // namespace
