@@ -1,7 +1,4 @@
 // Level changes must not pile anything up: messages, actions, listeners or memory.
-#include <fstream>
-#include <unistd.h>
-
 #include <gtest/gtest.h>
 
 #include "core/message_center.h"
@@ -11,15 +8,9 @@
 #include "graph/once_per_frame_queue.h"
 #include "physics/body.h"
 #include "physics/physics.h"
+#include "support/resident_memory.h"
 
 namespace {
-
-size_t ResidentBytes() {
-    std::ifstream statm("/proc/self/statm");
-    size_t pages = 0, resident = 0;
-    statm >> pages >> resident;
-    return resident * static_cast<size_t>(sysconf(_SC_PAGESIZE));
-}
 
 class LevelChanges : public FlowTest {
 protected:

@@ -69,51 +69,26 @@ TEST_F(GameCharacters, RunsRightWhileItsKeyIsHeldThenJumps) {
     const Vec2 ran = Where();
     EXPECT_GT(ran.x, start.x + 20.0f) << "ran right";
     EXPECT_EQ(1u, Looks().animId) << "the run animation";
+    EXPECT_GT(lady->Get<Sprite>(SPRITE)->scaleX, 0.0f) << "faces right";
     Frames(60);
     EXPECT_EQ(0u, Looks().animId) << "idle again once the key is let go";
+    Hold('A', 3);
+    EXPECT_LT(lady->Get<Sprite>(SPRITE)->scaleX, 0.0f) << "turns to face left";
+    Frames(30);
+    EXPECT_LT(lady->Get<Sprite>(SPRITE)->scaleX, 0.0f) << "keeps facing the way it last moved";
 
+    const Vec2 standing = Where();
     Hold(vk::kSpace, 2);
     Frames(6);
-    EXPECT_GT(Where().y, ran.y + 10.0f) << "jumped";
+    EXPECT_GT(Where().y, standing.y + 10.0f) << "jumped";
 
     GameStateManager::nextState = Quit;
     systems.EndPass();
     EXPECT_EQ("", CompareTrees(BRAMBLE_SOURCE_RESOURCES, root_ / "Resources")) << "a run leaves the content unchanged";
 }
 
-// Level_1 holds no ball yet, so the grab is tried on a small level: a platform with a free ball
-// in the lady's way. The ball comes first: a character keeps only its first partner of a frame,
-// and the ball must win over the ground it stands on.
+// The ball waits in the middle of Level_1, below the lady's platform and to its right.
 TEST_F(GameCharacters, GrabsTheBallAndShowsTheWithBallSheetThenThrowsIt) {
-    WriteFile("Resources/AI/TestBall_AI.json", R"({
-        "RootNodeId": 0,
-        "InputNodeStruct": {
-            "double": {"0": {"val": 1.0, "name": "PickUpTimer"}, "1": {"val": 0.5, "name": "PickUpDelay"}},
-            "int": {"0": {"val": 2, "name": "Team"}}
-        },
-        "GloInodeStruct": {},
-        "Nodes": {"0": {"Name": "IsLevelPausedNode", "OutSlot": {}, "InSlot": {}}}
-    })");
-    WriteFile("Resources/AI/BallLevel.json", R"({
-        "Character_AI": "Resources/AI/Character_AI.json",
-        "TestBall_AI": "Resources/AI/TestBall_AI.json"
-    })");
-    WriteFile("Resources/levelData/level1.json", R"({
-        "LevelSettings": {"cameraX": 0, "cameraY": 0, "cameraZ": 0, "gravity": -9.8,
-                          "AI file": "Resources/AI/BallLevel.json"},
-        "LevelObj": {"Name": "LevelObj", "Type": "Default", "Active": true,
-            "AI_Component": {"AI_Type": "TestBall_AI",
-                "InputNodeStruct": {"Vec2": {"5": {"x": -300, "y": -240, "name": "InitPos0"}}}}},
-        "Ball": {"Name": "Ball", "Type": "Default", "Active": true,
-            "Body": {"shapeid": 1, "x": 0, "y": -240, "width": 24, "height": 24, "mass": 1,
-                     "isMove": false, "isGravity": false},
-            "Sprite": {"textureId": 6, "meshType": 0, "animId": 0, "isTexture": true, "isActive": true,
-                       "red": 1, "green": 1, "blue": 1, "alpha": 1, "u": 1, "v": 1, "width": 24, "height": 24},
-            "AI_Component": {"AI_Type": "TestBall_AI", "InputNodeStruct": {}}},
-        "Ground": {"Name": "Ground", "Type": "Platform", "Active": true,
-            "Body": {"shapeid": 1, "x": 0, "y": -400, "width": 2000, "height": 200, "mass": 0,
-                     "isMove": false, "isGravity": false}}
-    })");
     StartWithLadyRedInLevelOne();
     GameObject* ball = GameStateManager::FindObjectByName("Ball");
     ASSERT_NE(nullptr, ball);
@@ -132,6 +107,8 @@ TEST_F(GameCharacters, GrabsTheBallAndShowsTheWithBallSheetThenThrowsIt) {
     EXPECT_TRUE(ball->Get<Sprite>(SPRITE)->active) << "the thrown ball is seen again";
     EXPECT_EQ(2, *ObjectVariable<int>(ball, "Team")) << "a thrown ball is free";
     EXPECT_EQ(kLadyRedSheet, Looks().textureId) << "back to the empty-handed sheet";
+    Frames(10);
+    EXPECT_GT(ball->Get<Body>(BODY)->Position().x, Where().x + 40.0f) << "thrown the way she faces";
 }
 
 }  // namespace

@@ -185,7 +185,7 @@ TEST_F(GameMenus, FromTheMainMenuThroughTheSelectionIntoLevelOne) {
     const struct {
         const char* name;
         Vec2 start;
-    } players[] = {{"BoxerRed0", {-600, -300}}, {"NinjaBlue1", {600, -300}}};
+    } players[] = {{"BoxerRed0", {20, -60}}, {"NinjaBlue1", {700, -60}}};
     for (const auto& player : players) {
         GameObject* character = Named(player.name);
         ASSERT_NE(nullptr, character) << player.name;

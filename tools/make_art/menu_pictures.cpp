@@ -17,6 +17,8 @@ Colour Shaded(Colour colour, int delta) {
     return {Shade(colour.r, delta), Shade(colour.g, delta), Shade(colour.b, delta), colour.a};
 }
 
+}  // namespace
+
 // A framed panel with a lighter top edge: buttons, boxes and pages share the one look.
 Canvas Panel(int width, int height, Colour fill) {
     Canvas panel(width, height, kClear);
@@ -27,6 +29,8 @@ Canvas Panel(int width, int height, Colour fill) {
     panel.FillRect(2, height - 4, width - 4, 2, Shaded(fill, -40));
     return panel;
 }
+
+namespace {
 
 // The title: a bramble stem with thorns under a row of berries, wide enough for the name.
 Canvas Logo() {

@@ -1,7 +1,11 @@
 #include "tools/make_art/pictures.h"
 
 #include "tools/make_art/character_sheets.h"
+#include "tools/make_art/combat_pictures.h"
+#include "tools/make_art/level_pictures.h"
 #include "tools/make_art/menu_pictures.h"
+#include "tools/make_art/pause_pictures.h"
+#include "tools/make_art/stage_pictures.h"
 #include "tools/make_art/palette.h"
 
 namespace {
@@ -107,5 +111,9 @@ std::vector<Picture> DrawAllPictures() {
                                      {"ball.png", Ball()}};
     for (Picture& picture : DrawMenuPictures()) pictures.push_back(std::move(picture));
     for (Picture& picture : DrawCharacterSheets()) pictures.push_back(std::move(picture));
+    for (Picture& picture : DrawLevelPictures()) pictures.push_back(std::move(picture));
+    for (Picture& picture : DrawPausePictures()) pictures.push_back(std::move(picture));
+    for (Picture& picture : DrawStagePictures()) pictures.push_back(std::move(picture));
+    for (Picture& picture : DrawCombatPictures()) pictures.push_back(std::move(picture));
     return pictures;
 }

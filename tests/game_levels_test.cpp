@@ -1,0 +1,173 @@
+// The three levels on the real engine and the real content: each survives half a minute of
+// four players mashing their keys, each stage's hazard does its job, and each can be won by
+// carrying the ball to the other team's door.
+#include <epoxy/gl.h>
+
+#include <random>
+#include <vector>
+
+#include "support/match_fixture.h"
+
+namespace {
+
+struct Rgb {
+    int r, g, b;
+};
+
+class GameLevels : public MatchTest {
+protected:
+    // Red lady, blue ninja, red boxer, blue boxer: one of each team on each keyboard side.
+    void StartFourPlayers(GameState level) {
+        StartLevel(level, {{0, LadyRed}, {1, NinjaBlue}, {2, BoxerRed}, {3, BoxerBlue}});
+    }
+
+    // The colour drawn at the centre of the view.
+    static Rgb Centre() {
+        unsigned char p[4] = {};
+        glReadPixels(640, 360, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, p);
+        return {p[0], p[1], p[2]};
+    }
+
+    static void PutAt(GameObject* object, Vec2 where) { object->Get<Body>(BODY)->shape->SetPosition(where); }
+    static double& DoubleOf(GameObject* object, const char* name) { return *ObjectVariable<double>(object, name); }
+    static bool BoolOf(GameObject* object, const char* name) { return *ObjectVariable<bool>(object, name); }
+
+    // Sends the hazards far below the stage (a bubble also starts its next rise there), so a
+    // run along the ground meets none of them.
+    static void ClearHazards() {
+        for (const char* prefix : {"Cactus", "Bubble"}) {
+            for (int i = 0; i < 6; ++i) {
+                GameObject* hazard = Named(prefix + std::to_string(i));
+                if (!hazard) continue;
+                const Vec2 away = {Where(hazard).x, -3000.0f};
+                PutAt(hazard, away);
+                if (Vec2* start = ObjectVariable<Vec2>(hazard, "start")) *start = away;
+            }
+        }
+    }
+};
+
+// All the keys of the four players' keyboard controls; the shared keys (pause, exit, enter)
+// would leave the play this test is about.
+const std::vector<int> kPlayerKeys = {87,  83,  65,  68,  32,  70,  71,  82,  38,  40,  37,  39,  75,  74,  76, 73,
+                                      104, 101, 100, 102, 96,  103, 105, 97,  36,  35,  46,  34,  45,  33,  219, 221};
+
+// The renderer names its OpenGL version once at start-up; that line is no complaint.
+std::string WithoutBanner(const std::string& text) {
+    std::string kept;
+    size_t from = 0;
+    while (from < text.size()) {
+        size_t end = text.find('\n', from);
+        end = end == std::string::npos ? text.size() : end + 1;
+        const std::string line = text.substr(from, end - from);
+        if (line.rfind("OpenGL ", 0) != 0) kept += line;
+        from = end;
+    }
+    return kept;
+}
+
+class RandomPlay : public GameLevels, public ::testing::WithParamInterface<GameState> {};
+
+TEST_P(RandomPlay, HalfAMinuteOfFourPlayersMashingKeysRunsCleanly) {
+    testing::internal::CaptureStdout();
+    testing::internal::CaptureStderr();
+    StartFourPlayers(GetParam());
+    const bool started = !HasFatalFailure();
+    for (const char* name : {"LadyRed0", "NinjaBlue1", "BoxerRed2", "BoxerBlue3"}) {
+        EXPECT_NE(nullptr, Named(name)) << name;
+    }
+    std::mt19937 random(1234 + static_cast<int>(GetParam()));
+    int frames = 0;
+    while (started && frames < 30 * 60 && !stateChanged) {
+        for (int key : kPlayerKeys) scripted->SetKey(key, random() % 4 == 0);
+        const int hold = 4 + static_cast<int>(random() % 20);  // keys stay down for a while
+        Until([] { return false; }, hold);
+        frames += hold;
+    }
+    for (int key : kPlayerKeys) scripted->SetKey(key, false);
+    EXPECT_EQ("", WithoutBanner(testing::internal::GetCapturedStdout()));
+    EXPECT_EQ("", WithoutBanner(testing::internal::GetCapturedStderr()));
+    const GameState now = GameStateManager::currentState;
+    EXPECT_TRUE(now == GetParam() || now == WinRed || now == WinBlue) << "still playing, or won";
+}
+
+INSTANTIATE_TEST_SUITE_P(EachLevel, RandomPlay, ::testing::Values(Level_1, Level_2, Level_3),
+                         [](const ::testing::TestParamInfo<GameState>& info) {
+                             return "Level" + std::to_string(info.index + 1);
+                         });
+
+TEST_F(GameLevels, ACactusOnlyHurtsOnceItPopsAndThenRespawnsWhoStandsOnIt) {
+    StartTwoPlayers(Level_2);
+    GameObject* cactus = Named("Cactus2");
+    ASSERT_NE(nullptr, cactus);
+    const float sunkY = Where(cactus).y;
+    const float groundTop = -300.0f;
+    const float halfHeight = cactus->Get<Body>(BODY)->height / 2.0f;
+    EXPECT_LT(sunkY + halfHeight, groundTop) << "it waits hidden in the ground";
+    // Wait for the cactus to pop up and sink back, then stand red right over it.
+    float highest = sunkY;
+    ASSERT_TRUE(Until([&] { return BoolOf(cactus, "popped"); }, 300));
+    ASSERT_TRUE(Until(
+        [&] {
+            highest = std::max(highest, Where(cactus).y);
+            return !BoolOf(cactus, "popped");
+        },
+        300));
+    EXPECT_GT(highest + halfHeight, groundTop + 40.0f) << "it stood out of the ground";
+    EXPECT_FLOAT_EQ(sunkY, Where(cactus).y) << "it sinks back to where it started";
+    PutAt(red, {Where(cactus).x, -240.0f});
+    ASSERT_TRUE(Until([] { return false; }, 30) == false);
+    EXPECT_TRUE(Near({Where(cactus).x, -260.0f}, Where(red), 30.0f)) << "a sunk cactus is harmless";
+
+    const bool respawned = Until([&] { return std::abs(Where(red).x - Where(cactus).x) > 100.0f; }, 200);
+    EXPECT_TRUE(respawned) << "the popping cactus sends red back to its team's point";
+    EXPECT_GT(Where(cactus).y, sunkY) << "it was on its way up";
+    EXPECT_TRUE(SoundSystem::GetInstance().IsPlaying("Respawn"));
+    EXPECT_GT(Where(red).y, -120.0f) << "back on a platform";
+    EXPECT_EQ(Level_2, GameStateManager::currentState);
+}
+
+TEST_F(GameLevels, ABubbleRisingOutOfTheGroundCarriesACharacterUp) {
+    StartTwoPlayers(Level_3);
+    GameObject* bubble = Named("Bubble2");
+    ASSERT_NE(nullptr, bubble);
+    const Vec2 start = *ObjectVariable<Vec2>(bubble, "start");
+    // Catch the bubble as it starts a rise, and stand red on the ground over it.
+    ASSERT_TRUE(Until([&] { return DoubleOf(bubble, "age") < 0.05; }, 400));
+    EXPECT_TRUE(Near(start, Where(bubble), 10.0f));
+    PutAt(red, {start.x, -260.0f});
+    ASSERT_TRUE(Until([] { return false; }, 80) == false);
+    EXPECT_GT(Where(bubble).y, start.y + 200.0f) << "the bubble floats up";
+    EXPECT_GT(Where(red).y, -100.0f) << "red rides on top of it";
+    EXPECT_NEAR(Where(bubble).y + 48.0f, Where(red).y - red->Get<Body>(BODY)->height / 2.0f, 12.0f)
+        << "standing on the bubble";
+    EXPECT_EQ(Level_3, GameStateManager::currentState);
+}
+
+TEST_F(GameLevels, TheSceneryOfTheLagoonDriftsWhileThePlayGoesOn) {
+    StartTwoPlayers(Level_3);
+    GameObject* isles = Named("Isles");
+    ASSERT_NE(nullptr, isles);
+    const float before = Where(isles).x;
+    Until([] { return false; }, 60);
+    EXPECT_LT(Where(isles).x, before - 20.0f) << "the far isles scroll to the left";
+}
+
+class WinningCarry : public GameLevels, public ::testing::WithParamInterface<GameState> {};
+
+TEST_P(WinningCarry, ShowsItsOwnSkyAndRedCarryingTheBallToBluesDoorWins) {
+    StartTwoPlayers(GetParam());
+    // The desert evening is red over blue at the centre of the view, the lagoon night the reverse.
+    const Rgb centre = Centre();
+    EXPECT_EQ(GetParam() == Level_2, centre.r > centre.b + 40) << centre.r << " " << centre.g << " " << centre.b;
+    ClearHazards();
+    RedCarriesToBluesDoor();
+    ASSERT_EQ(WinRed, GameStateManager::currentState);
+}
+
+INSTANTIATE_TEST_SUITE_P(OtherStages, WinningCarry, ::testing::Values(Level_2, Level_3),
+                         [](const ::testing::TestParamInfo<GameState>& info) {
+                             return "Level" + std::to_string(info.index + 2);
+                         });
+
+}  // namespace

@@ -1,0 +1,6 @@
+#pragma once
+
+#include <cstddef>
+
+// The process's resident memory in bytes, from /proc/self/statm.
+size_t ResidentBytes();
