@@ -20,6 +20,9 @@ TEST_F(GameMatch, RedCarriesTheBallThroughSceneTwoToBluesDoorAndWins) {
     EXPECT_TRUE(SoundSystem::GetInstance().IsPlaying("LevelTheme"));
     EXPECT_EQ(Named("Edge12"), *ObjectVariable<GameObject*>(Named("LevelObj"), "CurrentBoundary"))
         << "bound from the start, so a fall before the first crossing still has a point to respawn at";
+    for (const char* light : {"RespawnLight01", "RespawnLight02", "RespawnLight11", "RespawnLight12"}) {
+        EXPECT_FALSE(Named(light)->Get<Sprite>(SPRITE)->active) << light << " stays dark until someone respawns";
+    }
 
     CarryIntoNextScene(red, 'D', 2, 1640.0f);
     EXPECT_EQ(0, IntOf(ball, "Team")) << "the ball is red's";
