@@ -6,61 +6,28 @@
 #include <epoxy/gl.h>
 
 #include <algorithm>
-#include <functional>
-#include <memory>
 #include <string>
 
 #include "audio/sound_system.h"
-#include "core/startup.h"
 #include "core/system_manager.h"
 #include "flow/game_state_manager.h"
 #include "graph/node_helpers.h"
 #include "graphics/sprite.h"
 #include "physics/body.h"
-#include "platform/platform.h"
 #include "platform/scripted_backend.h"
 #include "platform/virtual_keys.h"
-#include "support/engine_test.h"
+#include "support/match_fixture.h"
 
 namespace {
 
 namespace vk = platform::vk;
 
-class GameCombat : public ResourcesTest {
+class GameCombat : public MatchTest {
 protected:
     void StartLevelOne(CHARID redCharacter, CHARID blueCharacter) {
-        auto backend = std::make_unique<platform::ScriptedBackend>(true);
-        scripted = backend.get();
-        platform::Install(std::move(backend));
-        ASSERT_TRUE(StartUp());
-        systems.BeginRun();
-        systems.BeginPass();
-        GameStateManager::Instance().playerCharacters[0] = redCharacter;
-        GameStateManager::Instance().playerCharacters[1] = blueCharacter;
-        GameStateManager::nextState = Level_1;
-        ASSERT_TRUE(systems.EndPass());
-        systems.BeginPass();
-        ASSERT_EQ(Level_1, GameStateManager::currentState);
-        Frames(40);  // both land on their platforms
+        StartLevel(Level_1, {{0, redCharacter}, {1, blueCharacter}});
     }
 
-    void Frames(int count) {
-        for (int i = 0; i < count; ++i) ASSERT_TRUE(systems.RunFrame());
-    }
-    bool Until(const std::function<bool()>& done, int maxFrames) {
-        for (int i = 0; i < maxFrames && !done(); ++i) {
-            if (!systems.RunFrame()) return false;
-        }
-        return done();
-    }
-    // One press and release; the character acts on it in the frame after the release, when
-    // the graph reads the control bits of the frame before.
-    void Press(int key) {
-        scripted->SetKey(key, true);
-        Frames(1);
-        scripted->SetKey(key, false);
-        Frames(2);
-    }
     // Puts a character on the ground of the middle scene at x, at rest.
     static void StandAt(GameObject* character, float x) {
         Body* body = character->Get<Body>(BODY);
@@ -68,7 +35,6 @@ protected:
         body->velX = body->velY = 0;
     }
 
-    static GameObject* Named(const std::string& name) { return GameStateManager::FindObjectByName(name); }
     // The pool copies in flight (or out) with this name.
     static int ActiveCopies(const std::string& name) {
         int count = 0;
@@ -89,11 +55,6 @@ protected:
         glReadPixels(640, 360, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, p);
         return std::min({p[0], p[1], p[2]});
     }
-    static Vec2 Where(const GameObject* object) { return object->Get<Body>(BODY)->Position(); }
-    static bool Carried(const GameObject* ball) { return !ball->Get<Sprite>(SPRITE)->active; }
-
-    SystemManager& systems = SystemManager::GetInstance();
-    platform::ScriptedBackend* scripted = nullptr;
 };
 
 TEST_F(GameCombat, AnAttackKnocksTheCarrierBackAndShakesTheBallLoose) {

@@ -66,6 +66,17 @@ protected:
         }
         return done();
     }
+    void Frames(int count) {
+        for (int i = 0; i < count; ++i) ASSERT_TRUE(systems.RunFrame()) << "the state changed early";
+    }
+    // One press and release; the character acts on it in the frame after the release, when
+    // the graph reads the control bits of the frame before.
+    void Press(int key) {
+        scripted->SetKey(key, true);
+        Frames(1);
+        scripted->SetKey(key, false);
+        Frames(2);
+    }
     // Holds a key until `done` holds; true when it did within `maxFrames`.
     bool HoldUntil(int key, const std::function<bool()>& done, int maxFrames) {
         scripted->SetKey(key, true);
