@@ -14,7 +14,7 @@
 #include "platform/platform.h"
 #include "platform/scripted_backend.h"
 #include "platform/virtual_keys.h"
-#include "support/engine_test.h"
+#include "support/game_test.h"
 
 namespace {
 
@@ -23,26 +23,14 @@ namespace vk = platform::vk;
 constexpr unsigned kLadyRedSheet = 160;
 constexpr unsigned kLadyRedWithBallSheet = 166;
 
-class GameCharacters : public ResourcesTest {
+class GameCharacters : public GameTest {
 protected:
     void StartWithLadyRedInLevelOne() {
-        auto backend = std::make_unique<platform::ScriptedBackend>(true);
-        scripted = backend.get();
-        platform::Install(std::move(backend));
-        ASSERT_TRUE(StartUp());
-        systems.BeginRun();
-        systems.BeginPass();
-        GameStateManager::Instance().playerCharacters[0] = LadyRed;
-        GameStateManager::nextState = Level_1;
-        ASSERT_TRUE(systems.EndPass());
-        systems.BeginPass();
-        ASSERT_EQ(Level_1, GameStateManager::currentState);
+        StartGame();
+        EnterState(Level_1, {{0, LadyRed}});
         lady = GameStateManager::FindObjectByName("LadyRed0");
         ASSERT_NE(nullptr, lady);
         Frames(30);  // lands on the ground
-    }
-    void Frames(int count) {
-        for (int i = 0; i < count; ++i) ASSERT_TRUE(systems.RunFrame());
     }
     void Hold(int key, int frames) {
         scripted->SetKey(key, true);
@@ -53,8 +41,6 @@ protected:
     Vec2 Where() const { return lady->Get<Body>(BODY)->Position(); }
     const SpriteState& Looks() const { return lady->Get<Sprite>(SPRITE)->state; }
 
-    SystemManager& systems = SystemManager::GetInstance();
-    platform::ScriptedBackend* scripted = nullptr;
     GameObject* lady = nullptr;
 };
 

@@ -19,7 +19,7 @@
 #include "platform/platform.h"
 #include "platform/scripted_backend.h"
 #include "platform/virtual_keys.h"
-#include "support/engine_test.h"
+#include "support/game_test.h"
 
 namespace {
 
@@ -29,30 +29,14 @@ struct Rgba {
     int r, g, b;
 };
 
-class GameMenus : public ResourcesTest {
+class GameMenus : public GameTest {
 protected:
     void SetUp() override {
         ResourcesTest::SetUp();
-        auto backend = std::make_unique<platform::ScriptedBackend>(true);
-        scripted = backend.get();
-        platform::Install(std::move(backend));
-        ASSERT_TRUE(StartUp());
-        systems.BeginRun();
-        systems.BeginPass();
+        StartGame();
         Frames(3);
     }
 
-    // Frames until the pass ends (a state change); then the next state is entered.
-    void Frames(int count) {
-        for (int i = 0; i < count; ++i) ASSERT_TRUE(systems.RunFrame()) << "the state changed early";
-    }
-    // A key held for one frame, then released; graphs see it a frame after it is polled.
-    void Press(int key) {
-        scripted->SetKey(key, true);
-        Frames(1);
-        scripted->SetKey(key, false);
-        Frames(2);
-    }
     // Presses a key that leads to another state, and lets the game get there.
     bool PressAndEnter(int key, int maxFrames = 120) {
         scripted->SetKey(key, true);
@@ -78,7 +62,6 @@ protected:
         }
         return readers;
     }
-    static GameObject* Named(const std::string& name) { return GameStateManager::FindObjectByName(name); }
     static bool Shown(const std::string& name) {
         const GameObject* object = Named(name);
         const Sprite* sprite = object ? object->Get<Sprite>(SPRITE) : nullptr;
@@ -98,8 +81,6 @@ protected:
         return std::abs(want.r - have.r) < 24 && std::abs(want.g - have.g) < 24 && std::abs(want.b - have.b) < 24;
     }
 
-    SystemManager& systems = SystemManager::GetInstance();
-    platform::ScriptedBackend* scripted = nullptr;
 };
 
 TEST_F(GameMenus, FromTheMainMenuThroughTheSelectionIntoLevelOne) {

@@ -22,7 +22,7 @@
 #include "platform/platform.h"
 #include "platform/scripted_backend.h"
 #include "platform/virtual_keys.h"
-#include "support/engine_test.h"
+#include "support/game_test.h"
 
 namespace {
 
@@ -37,36 +37,16 @@ struct Rgb {
     bool operator==(const Rgb& other) const { return r == other.r && g == other.g && b == other.b; }
 };
 
-class GamePause : public ResourcesTest {
+class GamePause : public GameTest {
 protected:
     void SetUp() override {
         ResourcesTest::SetUp();
-        auto backend = std::make_unique<platform::ScriptedBackend>(true);
-        scripted = backend.get();
-        platform::Install(std::move(backend));
-        ASSERT_TRUE(StartUp());
-        systems.BeginRun();
-        systems.BeginPass();
-        GameStateManager::Instance().playerCharacters[0] = LadyRed;
-        GameStateManager::Instance().playerCharacters[1] = BoxerBlue;
-        GameStateManager::nextState = Level_1;
-        ASSERT_TRUE(systems.EndPass());
-        systems.BeginPass();
-        ASSERT_EQ(Level_1, GameStateManager::currentState);
+        StartGame();
+        EnterState(Level_1, {{0, LadyRed}, {1, BoxerBlue}});
         ASSERT_NE(nullptr, Named("PauseOverlay"));
         Frames(30);  // the characters land
     }
 
-    void Frames(int count) {
-        for (int i = 0; i < count; ++i) ASSERT_TRUE(systems.RunFrame()) << "the state changed early";
-    }
-    // A key held for one frame, then released; graphs see it a frame after it is polled.
-    void Press(int key) {
-        scripted->SetKey(key, true);
-        Frames(1);
-        scripted->SetKey(key, false);
-        Frames(2);
-    }
     void PressPad(int player, uint16_t button) {
         scripted->SetPad(player, {++packet, button});
         Frames(1);
@@ -84,7 +64,6 @@ protected:
         systems.BeginPass();
     }
 
-    static GameObject* Named(const std::string& name) { return GameStateManager::FindObjectByName(name); }
     static Vec2 Where(const std::string& name) { return Named(name)->Get<Body>(BODY)->Position(); }
     static bool Paused() { return GameStateManager::isPaused; }
     static bool PhysicsPaused() { return SystemManager::GetInstance().Get<Physics>(PHYSICS)->paused; }
@@ -106,8 +85,6 @@ protected:
         return *LookupVariableByName<Vec2>(level->store.get(), "InitPos" + std::to_string(player));
     }
 
-    SystemManager& systems = SystemManager::GetInstance();
-    platform::ScriptedBackend* scripted = nullptr;
     uint32_t packet = 0;
 };
 

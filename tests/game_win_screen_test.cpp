@@ -20,7 +20,7 @@
 #include "platform/platform.h"
 #include "platform/scripted_backend.h"
 #include "platform/virtual_keys.h"
-#include "support/engine_test.h"
+#include "support/game_test.h"
 
 namespace {
 
@@ -39,27 +39,17 @@ struct Screen {
 };
 constexpr Screen kScreens[] = {{WinRed, "WinRedJingle", "WinBlueJingle"}, {WinBlue, "WinBlueJingle", "WinRedJingle"}};
 
-class GameWinScreen : public ResourcesTest {
+class GameWinScreen : public GameTest {
 protected:
     void SetUp() override {
         ResourcesTest::SetUp();
-        auto backend = std::make_unique<platform::ScriptedBackend>(true);
-        scripted = backend.get();
-        platform::Install(std::move(backend));
-        ASSERT_TRUE(StartUp());
-        systems.BeginRun();
-        systems.BeginPass();
+        StartGame();
     }
 
     // A two-player match in Level_1 that the winner ends; `held` is down from the match's
     // last frames on, as a player still holding a key when the match ends.
     void WinMatch(GameState win, int held = 0) {
-        GameStateManager::Instance().playerCharacters[0] = LadyRed;
-        GameStateManager::Instance().playerCharacters[1] = NinjaBlue;
-        GameStateManager::nextState = Level_1;
-        ASSERT_TRUE(systems.EndPass());
-        systems.BeginPass();
-        ASSERT_EQ(Level_1, GameStateManager::currentState);
+        EnterState(Level_1, {{0, LadyRed}, {1, NinjaBlue}});
         Frames(5);
         if (held) scripted->SetKey(held, true);
         Frames(3);
@@ -69,9 +59,6 @@ protected:
         ASSERT_TRUE(systems.EndPass());
         systems.BeginPass();
         ASSERT_EQ(win, GameStateManager::currentState);
-    }
-    void Frames(int count) {
-        for (int i = 0; i < count; ++i) ASSERT_TRUE(systems.RunFrame()) << "the screen left early, at frame " << i;
     }
     // Frames until the screen leaves (at most `limit`); how many it took, or -1.
     int FramesUntilLeaving(int limit) {
@@ -121,8 +108,6 @@ protected:
         return gold;
     }
 
-    SystemManager& systems = SystemManager::GetInstance();
-    platform::ScriptedBackend* scripted = nullptr;
 };
 
 TEST_F(GameWinScreen, EachScreenPlaysItsJingleAndFireworksThenReturnsToTheMenuOnItsOwn) {

@@ -22,24 +22,15 @@
 #include "platform/platform.h"
 #include "platform/scripted_backend.h"
 #include "platform/virtual_keys.h"
-#include "support/engine_test.h"
+#include "support/game_test.h"
 
-class MatchTest : public ResourcesTest {
+class MatchTest : public GameTest {
 protected:
     // Starts `level` with the given player -> character choices and lets the players land on
     // their platforms. Player 1 (red) and player 2 (blue) are found as `red` and `blue`.
     void StartLevel(GameState level, const std::map<int, CHARID>& characters) {
-        auto backend = std::make_unique<platform::ScriptedBackend>(true);
-        scripted = backend.get();
-        platform::Install(std::move(backend));
-        ASSERT_TRUE(StartUp());
-        systems.BeginRun();
-        systems.BeginPass();
-        for (const auto& [player, character] : characters) GameStateManager::Instance().playerCharacters[player] = character;
-        GameStateManager::nextState = level;
-        ASSERT_TRUE(systems.EndPass());
-        systems.BeginPass();
-        ASSERT_EQ(level, GameStateManager::currentState);
+        StartGame();
+        EnterState(level, characters);
         ball = Named("Ball");
         ASSERT_NE(nullptr, ball);
         Until([] { return false; }, 40);  // everyone lands on their platform
@@ -66,17 +57,6 @@ protected:
         }
         return done();
     }
-    void Frames(int count) {
-        for (int i = 0; i < count; ++i) ASSERT_TRUE(systems.RunFrame()) << "the state changed early";
-    }
-    // One press and release; the character acts on it in the frame after the release, when
-    // the graph reads the control bits of the frame before.
-    void Press(int key) {
-        scripted->SetKey(key, true);
-        Frames(1);
-        scripted->SetKey(key, false);
-        Frames(2);
-    }
     // Holds a key until `done` holds; true when it did within `maxFrames`.
     bool HoldUntil(int key, const std::function<bool()>& done, int maxFrames) {
         scripted->SetKey(key, true);
@@ -85,7 +65,6 @@ protected:
         return reached;
     }
 
-    static GameObject* Named(const std::string& name) { return GameStateManager::FindObjectByName(name); }
     static Vec2 Where(const GameObject* object) { return object->Get<Body>(BODY)->Position(); }
     static int IntOf(GameObject* object, const char* name) { return *ObjectVariable<int>(object, name); }
     static bool Carried(const GameObject* ball) { return !ball->Get<Sprite>(SPRITE)->active; }
@@ -128,8 +107,6 @@ protected:
         EXPECT_EQ(MainMenu, GameStateManager::currentState);
     }
 
-    SystemManager& systems = SystemManager::GetInstance();
-    platform::ScriptedBackend* scripted = nullptr;
     GameObject* red = nullptr;
     GameObject* blue = nullptr;
     GameObject* ball = nullptr;
