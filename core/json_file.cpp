@@ -1,6 +1,7 @@
 #include "core/json_file.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <fstream>
 #include <iterator>
@@ -80,6 +81,23 @@ const char* UnsafeForParser(const std::string& text) {
     return nullptr;
 }
 
+// RapidJSON reads a number beyond the largest double as infinity or NaN, which its writer cannot
+// write back: the file would be cut short at that number.
+bool HoldsInfinity(const json::Value& value) {
+    if (value.IsDouble()) return !std::isfinite(value.GetDouble());
+    if (value.IsArray()) {
+        for (const auto& item : value.GetArray()) {
+            if (HoldsInfinity(item)) return true;
+        }
+    }
+    if (value.IsObject()) {
+        for (const auto& member : value.GetObject()) {
+            if (HoldsInfinity(member.value)) return true;
+        }
+    }
+    return false;
+}
+
 // True when the file at `path` already holds exactly `text`.
 bool HoldsExactly(const std::string& path, const std::string& text) {
     std::ifstream in(path, std::ios::binary);
@@ -124,6 +142,11 @@ bool JsonFile::Parse(const std::string& text, const std::string& name) {
     }
     if (!document_.IsObject()) {
         std::printf("%s: the top level must be a JSON object\n", name.c_str());
+        document_.SetObject();
+        return false;
+    }
+    if (HoldsInfinity(document_)) {
+        std::printf("%s: a number too large to hold; not read\n", name.c_str());
         document_.SetObject();
         return false;
     }

@@ -140,6 +140,7 @@ TEST_F(JsonFileTest, TextsThatWouldCrashTheParserAreRefusedAndTheFileKept) {
         {"{\"x\": 1e-400}", "too small to hold"},
         {"{\"x\": 0.000000000000000000000000000000}", "a zero written with too many digits"},
         {"{\"x\": 0e-30}", "a zero written with too many digits"},
+        {"{\"t\": [1, 2e308]}", "a number too large to hold"},
         {"{\"x\": " + std::string(100000, '[') + "}", "nested deeper than 128 levels"},
     };
     for (const auto& c : cases) {
