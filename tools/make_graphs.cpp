@@ -5,22 +5,14 @@
 //   make_graphs check DESC...    fails, naming them, when graph files differ from their descriptions
 #include <cstdio>
 #include <cstring>
-#include <fstream>
-#include <sstream>
 
 #include "core/json_file.h"
 #include "graph/node_registry.h"
 #include "tools/graph_gen/graph_files.h"
 #include "tools/graph_gen/slot_table.h"
+#include "tools/generated_files.h"
 
 namespace {
-std::string FileText(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 int Usage(const char* program) {
     std::fprintf(stderr, "usage: %s slots | build DESCRIPTION... | check DESCRIPTION...\n", program);
     return 2;
@@ -38,19 +30,5 @@ int main(int argc, char** argv) {
     }
     const bool build = std::strcmp(argv[1], "build") == 0;
     if (!build && std::strcmp(argv[1], "check") != 0) return Usage(argv[0]);
-    int failures = 0;
-    for (int i = 2; i < argc; ++i) {
-        std::string path, text, error;
-        if (!GenerateGraph(argv[i], path, text, error)) {
-            std::fprintf(stderr, "%s\n", error.c_str());
-            ++failures;
-        } else if (build) {
-            JsonFile graph;
-            if (!graph.Parse(text, path) || !graph.Write(path)) ++failures;
-        } else if (FileText(path) != text) {
-            std::fprintf(stderr, "%s: differs from %s; run make_graphs build\n", path.c_str(), argv[i]);
-            ++failures;
-        }
-    }
-    return failures == 0 ? 0 : 1;
+    return BuildOrCheck(build, argc - 2, argv + 2, GenerateGraph, "make_graphs");
 }
