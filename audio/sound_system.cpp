@@ -45,10 +45,13 @@ void SoundSystem::Start() {
     started_ = true;
     session_ = 0;
     sounds_.clear();
-    if (Device().Open(kChannels)) {
+    const platform::OpenResult opened = Device().Open(kChannels);
+    if (opened == platform::OpenResult::Opened) {
         session_ = Device().Session();
     } else {
-        Report("Sound System fails to initialize.");
+        // SDL's audio not starting is one line, the mixer on it failing another.
+        Report(opened == platform::OpenResult::AudioFailed ? "Sound System fails to create."
+                                                           : "Sound System fails to initialize.");
         std::printf("Sound output: %s\n", Device().LastError().c_str());
     }
     listIntact_ = file_.Read(kListPath);

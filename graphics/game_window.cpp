@@ -28,8 +28,9 @@ int GameWindow::GetClientHeight() const {
 }
 
 void GameWindow::SetFullScreen(bool on) {
-    isFullScreen = on;
-    platform::Current().GetDisplay().SetFullScreen(on);
+    // The flag follows the screen: when the system refuses the switch, the window is still what
+    // it was, and so is the flag.
+    if (platform::Current().GetDisplay().SetFullScreen(on)) isFullScreen = on;
 }
 
 void GameWindow::PostWindowsEvent(int kind, int64_t lParam, int64_t wParam) {

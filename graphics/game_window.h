@@ -18,6 +18,7 @@ public:
 
     int GetClientWidth() const;
     int GetClientHeight() const;
+    // Switches when the display allows it; isFullScreen says where the window ended up.
     void SetFullScreen(bool on);
     // The effects of one window event, whichever backend produced it.
     void HandleEvent(const platform::Event& event);

@@ -17,8 +17,11 @@ public:
     virtual void Present() = 0;
     // Client area in pixels; false (and 0 x 0) when there is no window.
     virtual bool GetClientSize(int& width, int& height) const = 0;
-    // Borderless desktop full screen; leaving it restores the saved window geometry.
-    virtual void SetFullScreen(bool on) = 0;
+    // Borderless desktop full screen; leaving it restores the window as it was before: maximised
+    // again, or at its saved position and size. True when the window is in the asked mode
+    // afterwards; false when there is no window or the system refused the switch, and then the
+    // window stays as it was.
+    virtual bool SetFullScreen(bool on) = 0;
     // Only a request: the window manager may ignore it. The Minimized event reports a real one.
     virtual void RequestMinimize() = 0;
     virtual void ShowCursor(bool visible) = 0;

@@ -37,31 +37,31 @@ class MixerSoundDevice : public SoundDevice {
 public:
     ~MixerSoundDevice() override { Close(); }
 
-    bool Open(int channels) override {
-        if (session_ != 0) return Fail("the sound device is already open");
-        if (gMixerTaken) return Fail("another sound device holds the mixer");
-        if (channels <= 0) return Fail("a sound device needs at least one channel");
+    OpenResult Open(int channels) override {
+        if (session_ != 0) return FailOpen(OpenResult::MixerFailed, "the sound device is already open");
+        if (gMixerTaken) return FailOpen(OpenResult::MixerFailed, "another sound device holds the mixer");
+        if (channels <= 0) return FailOpen(OpenResult::MixerFailed, "a sound device needs at least one channel");
         audio_ = std::make_unique<SdlSession>(SDL_INIT_AUDIO, SdlSession::Hints{});
         if (!audio_->Ok()) {
             const std::string reason = audio_->Error();
             audio_.reset();
-            return Fail("SDL audio could not start: " + reason);
+            return FailOpen(OpenResult::AudioFailed, "SDL audio could not start: " + reason);
         }
         if (Mix_OpenAudio(kRate, MIX_DEFAULT_FORMAT, kOutputChannels, kChunkFrames) != 0) {
             const std::string reason = Mix_GetError();
             audio_.reset();
-            return Fail("the mixer could not open: " + reason);
+            return FailOpen(OpenResult::MixerFailed, "the mixer could not open: " + reason);
         }
         if (Mix_AllocateChannels(channels) != channels) {
             Mix_CloseAudio();
             audio_.reset();
-            return Fail("the mixer could not make its channels");
+            return FailOpen(OpenResult::MixerFailed, "the mixer could not make its channels");
         }
         gMixerTaken = true;
         channels_.assign(static_cast<size_t>(channels), Channel{});
         groups_ = {};
         session_ = ++gLastSession;
-        return true;
+        return OpenResult::Opened;
     }
 
     void Close() override {
@@ -228,6 +228,10 @@ private:
     bool Fail(const std::string& reason) {
         error_ = reason;
         return false;
+    }
+    OpenResult FailOpen(OpenResult step, const std::string& reason) {
+        error_ = reason;
+        return step;
     }
     int FailId(const std::string& reason) {
         error_ = reason;

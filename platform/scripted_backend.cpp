@@ -120,6 +120,13 @@ void ScriptedBackend::SetPad(int player, const PadState& state) {
     impl_->pads.Connect(player, state);
 }
 void ScriptedBackend::DisconnectPad(int player) { impl_->pads.Disconnect(player); }
+void ScriptedBackend::ResizeWindow(int width, int height) {
+    impl_->display.SetClientSize(width, height);
+    impl_->events.Push({EventKind::Resized, 0, width, height});
+}
+void ScriptedBackend::RefuseFullScreenSwitches(bool refuse) {
+    impl_->display.RefuseFullScreenSwitches(refuse);
+}
 
 uint64_t ScriptedBackend::Now() const { return impl_->clock.Peek(); }
 void ScriptedBackend::Advance(uint64_t ticks) { impl_->clock.Advance(ticks); }

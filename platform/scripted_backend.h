@@ -11,7 +11,8 @@ namespace platform {
 
 // A backend for tests: events, keys, mouse, pads and time are injected by the test. With GL it
 // still renders for real through SDL's offscreen driver, but it never reads SDL's events and
-// installs no signal handlers. Full-screen and minimise requests are recorded, not carried out.
+// installs no signal handlers. Full-screen and minimise requests are recorded, not carried out;
+// a full-screen switch is granted unless the test has the system refuse it.
 class ScriptedBackend : public Backend {
 public:
     explicit ScriptedBackend(bool withGl);
@@ -30,6 +31,11 @@ public:
     void SetMousePosition(int x, int y);
     void SetPad(int player, const PadState& state);   // connects the pad
     void DisconnectPad(int player);
+    // What the window manager does: the window takes this client size (0 x 0 when minimised)
+    // and a Resized event is queued, as the real backend reports it.
+    void ResizeWindow(int width, int height);
+    // From now on the display refuses (or grants again) every full-screen switch.
+    void RefuseFullScreenSwitches(bool refuse);
 
     // Time the test drives.
     uint64_t Now() const;

@@ -52,6 +52,17 @@ void ScriptedDisplay::Present() {
     if (HasGl()) glFinish();
 }
 
+bool ScriptedDisplay::SetFullScreen(bool on) {
+    fullScreenRequests_.push_back(on);
+    return open_ && !refuseFullScreen_;
+}
+
+void ScriptedDisplay::SetClientSize(int width, int height) {
+    if (!open_) return;
+    width_ = width;
+    height_ = height;
+}
+
 bool ScriptedDisplay::GetClientSize(int& width, int& height) const {
     width = open_ ? width_ : 0;
     height = open_ ? height_ : 0;

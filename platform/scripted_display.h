@@ -25,12 +25,17 @@ public:
     void Present() override;
     int PresentCount() const { return presentCount_; }
     bool GetClientSize(int& width, int& height) const override;
-    void SetFullScreen(bool on) override { fullScreenRequests_.push_back(on); }
+    // Recorded, then granted while the window is open, unless the test has the system refuse.
+    bool SetFullScreen(bool on) override;
     void RequestMinimize() override { ++minimizeRequests_; }
     void ShowCursor(bool visible) override { cursorVisible_ = visible; }
     void Close() override;
 
     const std::vector<bool>& FullScreenRequests() const { return fullScreenRequests_; }
+    void RefuseFullScreenSwitches(bool refuse) { refuseFullScreen_ = refuse; }
+    // The client size the window manager gave the window; the picture itself keeps the size
+    // the window opened with.
+    void SetClientSize(int width, int height);
     int MinimizeRequests() const { return minimizeRequests_; }
     bool CursorVisible() const { return cursorVisible_; }
 
@@ -41,6 +46,7 @@ private:
     int width_ = 0;
     int height_ = 0;
     std::vector<bool> fullScreenRequests_;
+    bool refuseFullScreen_ = false;
     int minimizeRequests_ = 0;
     bool cursorVisible_ = true;
     int presentCount_ = 0;

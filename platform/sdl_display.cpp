@@ -5,10 +5,11 @@
 namespace platform {
 
 bool SdlDisplay::Open(const char* title, int width, int height) {
-    if (!window_.Open(title, 0, 0, width, height, SDL_WINDOW_SHOWN)) {
+    if (!window_.Open(title, 0, 0, width, height, SDL_WINDOW_SHOWN | SDL_WINDOW_RESIZABLE)) {
         return false;
     }
     fullScreen_ = false;
+    savedMaximized_ = false;
     return true;
 }
 
@@ -28,32 +29,44 @@ bool SdlDisplay::GetClientSize(int& width, int& height) const {
     return window_.GetDrawableSize(width, height);
 }
 
-void SdlDisplay::SetFullScreen(bool on) {
+bool SdlDisplay::SetFullScreen(bool on) {
     SDL_Window* window = window_.Window();
-    if (window == nullptr || on == fullScreen_) {
-        return;  // a second "on" must not overwrite the windowed geometry with the full one
+    if (window == nullptr) {
+        return false;
+    }
+    if (on == fullScreen_) {
+        return true;  // a second "on" must not overwrite the windowed geometry with the full one
     }
     if (on) {
         Geometry saved;
+        const bool maximized = (SDL_GetWindowFlags(window) & SDL_WINDOW_MAXIMIZED) != 0;
         SDL_GetWindowPosition(window, &saved.x, &saved.y);
         SDL_GetWindowSize(window, &saved.width, &saved.height);
         if (SDL_SetWindowFullscreen(window, SDL_WINDOW_FULLSCREEN_DESKTOP) != 0) {
             std::printf("Display: could not go full screen: %s\n", SDL_GetError());
             std::fflush(stdout);
-            return;
+            return false;
         }
         windowed_ = saved;
+        savedMaximized_ = maximized;
         fullScreen_ = true;
-        return;
+        return true;
     }
     if (SDL_SetWindowFullscreen(window, 0) != 0) {
         std::printf("Display: could not leave full screen: %s\n", SDL_GetError());
         std::fflush(stdout);
-        return;
+        return false;
     }
     fullScreen_ = false;
+    if (savedMaximized_) {
+        // The saved rectangle of a maximised window is the maximised one: the window manager
+        // keeps the size to go back to when the player un-maximises it.
+        SDL_MaximizeWindow(window);
+        return true;
+    }
     SDL_SetWindowSize(window, windowed_.width, windowed_.height);
     SDL_SetWindowPosition(window, windowed_.x, windowed_.y);
+    return true;
 }
 
 void SdlDisplay::RequestMinimize() {

@@ -6,7 +6,8 @@
 namespace platform {
 
 // The player's window: placed at the screen's top-left, full screen as a borderless
-// desktop-sized window so the display mode never changes under the game.
+// desktop-sized window so the display mode never changes under the game. Windowed, the player
+// may resize and maximise it.
 class SdlDisplay : public Display {
 public:
     bool Open(const char* title, int width, int height) override;
@@ -14,7 +15,7 @@ public:
     bool HasGl() const override;
     void Present() override;
     bool GetClientSize(int& width, int& height) const override;
-    void SetFullScreen(bool on) override;
+    bool SetFullScreen(bool on) override;
     void RequestMinimize() override;
     void ShowCursor(bool visible) override;
     void Close() override;
@@ -25,6 +26,7 @@ private:
     SdlGlWindow window_;
     bool fullScreen_ = false;
     Geometry windowed_;  // where to go back to when leaving full screen
+    bool savedMaximized_ = false;  // or maximise again instead, as it was on entering
 };
 
 }  // namespace platform

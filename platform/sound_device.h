@@ -9,6 +9,11 @@ namespace platform {
 // Every channel plays into one of two groups; each group has its own pause and volume.
 enum class SoundGroup { Music = 0, Effects = 1 };
 
+// How far opening the device got. SDL's audio output starts first, then the mixer opens on it
+// and makes its channels; a device that is already open, asked for no channels, or finds the
+// mixer held by another device fails at the mixer step.
+enum class OpenResult { Opened, AudioFailed, MixerFailed };
+
 // One play of a sound on one channel. A channel is reused by later plays, so the handle carries
 // the generation of the play it names: once the channel has moved on, the handle is stale and
 // every call with it fails without touching the newer sound. The default handle names nothing.
@@ -25,8 +30,9 @@ class SoundDevice {
 public:
     virtual ~SoundDevice() = default;
 
-    // Starts output with `channels` channels. Sounds loaded before a Close are gone after it.
-    virtual bool Open(int channels) = 0;
+    // Starts output with `channels` channels, or says which step failed. Sounds loaded before
+    // a Close are gone after it.
+    virtual OpenResult Open(int channels) = 0;
     virtual void Close() = 0;
     // A number unique to this opening across the process, 0 while closed: whoever keeps sound
     // ids or handles checks it to learn that the device they were made on is gone.

@@ -1,4 +1,6 @@
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <functional>
 #include <memory>
 #include <string>
@@ -183,6 +185,28 @@ TEST_F(SoundSystemTest, ASoundThatCannotLoadIsNamedOnceAndFailsEachPlay) {
                   sounds.Play("Gone");
                   sounds.Play("Gone");
               }));
+}
+
+// A failed start says which step failed. SDL picks its audio driver from the environment when
+// its audio starts, so the unknown one is tried in a process of its own.
+TEST_F(SoundSystemTest, AFailedStartSaysWhetherSdlAudioOrTheMixerFailed) {
+    auto holder = platform::CreateMixerSoundDevice();
+    ASSERT_EQ(platform::OpenResult::Opened, holder->Open(1)) << holder->LastError();
+    StartWith(kTestList);
+    EXPECT_EQ("Sound System fails to initialize.\nSound output: another sound device holds the mixer\n", startOutput);
+    EXPECT_EQ(0u, Device().Session());
+    holder.reset();
+
+    testing::FLAGS_gtest_death_test_style = "threadsafe";
+    EXPECT_EXIT(
+        {
+            SoundSystem::Discard();
+            setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
+            StartWith(kTestList);
+            std::fputs(startOutput.c_str(), stderr);
+            std::exit(Device().Session() == 0 ? 0 : 1);
+        },
+        testing::ExitedWithCode(0), "^Sound System fails to create\\.\nSound output: SDL audio could not start: ");
 }
 
 TEST_F(SoundSystemTest, ALaterEntryWithTheSameNameReplacesAndReleasesTheEarlier) {

@@ -1,3 +1,4 @@
+#include <epoxy/gl.h>
 #include <gtest/gtest.h>
 
 #include "core/composite_factory.h"
@@ -11,6 +12,7 @@
 #include "input/mouse_position.h"
 #include "platform/scripted_backend.h"
 #include "support/engine_test.h"
+#include "support/game_test.h"
 #include "support/probe_system.h"
 
 namespace {
@@ -257,6 +259,26 @@ TEST_F(WindowEventsTest, EventsAreAllHandledInTheFrameTheyArrive) {
     RunFrames(1);
     EXPECT_FALSE(window->isMinimized);
     EXPECT_FALSE(window->isActive);
+}
+
+// The game on offscreen GL: the window manager resizing the window reaches the picture.
+using WindowOnScreenTest = GameTest;
+
+TEST_F(WindowOnScreenTest, AResizeReachesTheViewportAndAMinimisedWindowKeepsIt) {
+    StartGame();
+    const auto viewport = [] {
+        GLint box[4] = {};
+        glGetIntegerv(GL_VIEWPORT, box);
+        return std::vector<int>(box, box + 4);
+    };
+    Frames(1);
+    EXPECT_EQ((std::vector<int>{0, 0, 1280, 720}), viewport());
+    scripted->ResizeWindow(1600, 900);
+    Frames(1);
+    EXPECT_EQ((std::vector<int>{0, 0, 1600, 900}), viewport());
+    scripted->ResizeWindow(0, 0);  // what a minimised window reports
+    Frames(1);
+    EXPECT_EQ((std::vector<int>{0, 0, 1600, 900}), viewport());
 }
 
 }  // namespace

@@ -238,10 +238,21 @@ TEST_F(MenuSceneQueries, LevelFlowAsksForStatesPausesAndTogglesFullScreen) {
     EXPECT_EQ(-1, Taken("ToggleFullScreenNode", 2, {}, vars)) << "no window, nothing to toggle";
     auto* window = new GameWindow();
     SystemManager::GetInstance().AddSystem(window);
+    ASSERT_TRUE(window->Init());
     EXPECT_EQ(0, Taken("ToggleFullScreenNode", 2, {}, vars));
     EXPECT_TRUE(window->isFullScreen);
     EXPECT_EQ(1, Taken("ToggleFullScreenNode", 2, {}, vars));
     EXPECT_FALSE(window->isFullScreen);
+    // A switch the system refuses leaves the window as it was, and the output says so.
+    auto& scripted = static_cast<platform::ScriptedBackend&>(platform::Current());
+    scripted.RefuseFullScreenSwitches(true);
+    EXPECT_EQ(1, Taken("ToggleFullScreenNode", 2, {}, vars)) << "still windowed";
+    EXPECT_FALSE(window->isFullScreen);
+    scripted.RefuseFullScreenSwitches(false);
+    EXPECT_EQ(0, Taken("ToggleFullScreenNode", 2, {}, vars));
+    scripted.RefuseFullScreenSwitches(true);
+    EXPECT_EQ(0, Taken("ToggleFullScreenNode", 2, {}, vars)) << "still full screen";
+    EXPECT_TRUE(window->isFullScreen);
 }
 
 }  // namespace

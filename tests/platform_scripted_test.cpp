@@ -179,25 +179,39 @@ TEST(PlatformScriptedDisplay, RefusesEmptyOrNegativeSizes) {
 TEST(PlatformScriptedDisplay, WindowManagerRequestsAreRecordedNotObeyed) {
     ScriptedBackend backend(false);
     Display& display = backend.GetDisplay();
+    EXPECT_FALSE(display.SetFullScreen(true)) << "no window yet";
     ASSERT_TRUE(display.Open("Bramblecourt", 1280, 720));
-    EXPECT_TRUE(backend.FullScreenRequests().empty());
     EXPECT_EQ(backend.MinimizeRequests(), 0);
     EXPECT_TRUE(backend.CursorVisible());
 
-    display.SetFullScreen(true);
-    display.SetFullScreen(true);
-    display.SetFullScreen(false);
+    EXPECT_TRUE(display.SetFullScreen(true));
+    EXPECT_TRUE(display.SetFullScreen(true));
+    backend.RefuseFullScreenSwitches(true);
+    EXPECT_FALSE(display.SetFullScreen(false));
+    backend.RefuseFullScreenSwitches(false);
+    EXPECT_TRUE(display.SetFullScreen(false));
     display.RequestMinimize();
     display.RequestMinimize();
     display.ShowCursor(false);
 
-    EXPECT_EQ(backend.FullScreenRequests(), (std::vector<bool>{true, true, false}));
+    EXPECT_EQ(backend.FullScreenRequests(), (std::vector<bool>{true, true, true, false, false}));
     EXPECT_EQ(backend.MinimizeRequests(), 2);
     EXPECT_FALSE(backend.CursorVisible());
     int w = 0, h = 0;
     ASSERT_TRUE(display.GetClientSize(w, h));
     EXPECT_EQ(w, 1280);
     EXPECT_EQ(h, 720);
+
+    // A resize by the window manager: the new size, and the event that tells of it.
+    backend.ResizeWindow(1600, 900);
+    ASSERT_TRUE(display.GetClientSize(w, h));
+    EXPECT_EQ(w, 1600);
+    EXPECT_EQ(h, 900);
+    Event resized;
+    ASSERT_TRUE(backend.GetEvents().Poll(resized));
+    EXPECT_EQ(resized.kind, EventKind::Resized);
+    EXPECT_EQ(resized.x, 1600);
+    EXPECT_EQ(resized.y, 900);
 }
 
 // Counts how the platform registry treats the backend it owns.
@@ -215,7 +229,7 @@ public:
     bool HasGl() const override { return false; }
     void Present() override {}
     bool GetClientSize(int& w, int& h) const override { w = h = 0; return false; }
-    void SetFullScreen(bool) override {}
+    bool SetFullScreen(bool) override { return false; }
     void RequestMinimize() override {}
     void ShowCursor(bool) override {}
     void Close() override { ++seen_.closes; }

@@ -215,25 +215,28 @@ TEST_F(PlatformSdlBackend, MouseMovesAndButtons) {
     EXPECT_EQ(y, 6);
 }
 
-TEST_F(PlatformSdlBackend, LeavingFullScreenRestoresTheWindowedSize) {
+TEST_F(PlatformSdlBackend, TheWindowIsResizableAndLeavingFullScreenRestoresItsSize) {
     Display& display = backend_->GetDisplay();
     EXPECT_TRUE(display.HasGl());
+    // Without it the window manager is told min = max = 1280 x 720 and nobody can resize it.
+    ASSERT_NE(SDL_GL_GetCurrentWindow(), nullptr);
+    EXPECT_NE(SDL_GetWindowFlags(SDL_GL_GetCurrentWindow()) & SDL_WINDOW_RESIZABLE, 0u);
     SDL_DisplayMode desktop{};
     ASSERT_EQ(SDL_GetDesktopDisplayMode(0, &desktop), 0) << SDL_GetError();
     int w = 0, h = 0;
-    display.SetFullScreen(true);
+    EXPECT_TRUE(display.SetFullScreen(true));
     ASSERT_TRUE(display.GetClientSize(w, h));
     EXPECT_EQ(w, desktop.w);
     EXPECT_EQ(h, desktop.h);
-    display.SetFullScreen(true);  // must not save the full-screen size as "windowed"
-    display.SetFullScreen(false);
+    EXPECT_TRUE(display.SetFullScreen(true));  // must not save the full-screen size as "windowed"
+    EXPECT_TRUE(display.SetFullScreen(false));
     ASSERT_TRUE(display.GetClientSize(w, h));
     EXPECT_EQ(w, 1280);
     EXPECT_EQ(h, 720);
     display.Close();
     EXPECT_FALSE(display.GetClientSize(w, h));
     EXPECT_EQ(w, 0);
-    display.SetFullScreen(true);  // no window: ignored, not a crash
+    EXPECT_FALSE(display.SetFullScreen(true));  // no window: refused, not a crash
 }
 
 TEST_F(PlatformSdlBackend, ClockIsMonotonicAndWaitsPrecisely) {

@@ -9,6 +9,7 @@
 namespace {
 
 using platform::ChannelHandle;
+using platform::OpenResult;
 using platform::SoundGroup;
 
 // The mixer device on SDL's dummy driver, with the committed sounds of the temporary Resources/.
@@ -17,7 +18,7 @@ protected:
     void SetUp() override {
         ResourcesTest::SetUp();
         device = platform::CreateMixerSoundDevice();
-        ASSERT_TRUE(device->Open(kChannels)) << device->LastError();
+        ASSERT_EQ(OpenResult::Opened, device->Open(kChannels)) << device->LastError();
         theme = device->Load("Resources/sfx/menu_theme.wav", true);
         ASSERT_GE(theme, 0) << device->LastError();
     }
@@ -135,7 +136,7 @@ TEST_F(SoundDeviceTest, AMissingFileIsNoSound) {
 
 TEST_F(SoundDeviceTest, OnlyOneDeviceHoldsTheMixerAndClosingForgetsEverything) {
     auto second = platform::CreateMixerSoundDevice();
-    EXPECT_FALSE(second->Open(kChannels));
+    EXPECT_EQ(OpenResult::MixerFailed, second->Open(kChannels));
     EXPECT_EQ(0u, second->Session());
 
     const uint64_t first = device->Session();
@@ -145,7 +146,7 @@ TEST_F(SoundDeviceTest, OnlyOneDeviceHoldsTheMixerAndClosingForgetsEverything) {
     EXPECT_FALSE(device->IsPlaying(music));
     EXPECT_FALSE(device->SetGroupPaused(SoundGroup::Music, true));
 
-    ASSERT_TRUE(second->Open(kChannels)) << second->LastError();
+    ASSERT_EQ(OpenResult::Opened, second->Open(kChannels)) << second->LastError();
     EXPECT_NE(first, second->Session());
     second->Close();
 }
