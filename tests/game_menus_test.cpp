@@ -4,7 +4,9 @@
 
 #include <epoxy/gl.h>
 
+#include <algorithm>
 #include <memory>
+#include <string>
 
 #include "audio/sound_system.h"
 #include "core/startup.h"
@@ -14,6 +16,8 @@
 #include "graph/behaviour_tree.h"
 #include "graph/node.h"
 #include "graph/node_helpers.h"
+#include "graphics/font.h"
+#include "graphics/game_window.h"
 #include "graphics/sprite.h"
 #include "physics/body.h"
 #include "platform/platform.h"
@@ -80,6 +84,29 @@ protected:
     static bool Near(Rgba want, Rgba have) {
         return std::abs(want.r - have.r) < 24 && std::abs(want.g - have.g) < 24 && std::abs(want.b - have.b) < 24;
     }
+    // A left click at a point of the view, (0, 0) at its centre, held for a few frames.
+    void Click(int x, int y) {
+        scripted->PushEvent({platform::EventKind::MouseMove, 0, 640 + x, 360 - y});
+        Frames(2);
+        scripted->SetKey(vk::kLButton, true);
+        Frames(4);
+        scripted->SetKey(vk::kLButton, false);
+        Frames(3);
+    }
+    // The text an object drew last.
+    static std::string TextOf(const std::string& name) {
+        const GameObject* object = Named(name);
+        const Font* font = object ? object->Get<Font>(FONT) : nullptr;
+        return font ? font->shownText : "";
+    }
+    static float ScaleOf(const std::string& name) {
+        const GameObject* object = Named(name);
+        const Sprite* sprite = object ? object->Get<Sprite>(SPRITE) : nullptr;
+        return sprite ? sprite->scaleX : 0;
+    }
+
+    static constexpr Rgba kMarker{214, 60, 56};
+    static constexpr Rgba kButton{236, 176, 80};
 
 };
 
@@ -201,6 +228,155 @@ TEST_F(GameMenus, QuitThenYesEndsTheGame) {
     for (int i = 0; running && i < 10; ++i) running = systems.RunFrame();
     EXPECT_FALSE(running);
     EXPECT_FALSE(systems.EndPass()) << "the main loop ends, with exit code 0";
+}
+
+// Up and down the main menu: the marker stands beside every entry, Options too, and the chosen
+// button pulses while the one left behind is back at its size.
+TEST_F(GameMenus, TheMarkerAndThePulseFollowTheChoiceThroughEveryEntry) {
+    const struct {
+        const char* button;
+        int y;
+    } entries[] = {{"StartButton", 60},   {"HowToPlayButton", 0}, {"OptionsButton", -60},
+                   {"CreditsButton", -120}, {"QuitButton", -180},  {"StartButton", 60}};
+    const char* previous = nullptr;
+    for (const auto& entry : entries) {
+        if (previous) Press('S');
+        float largest = 0;
+        for (int i = 0; i < 12; ++i) {
+            Frames(1);
+            largest = std::max(largest, ScaleOf(entry.button));
+            if (previous) ASSERT_EQ(1.0f, ScaleOf(previous)) << previous << " is back at its size";
+        }
+        EXPECT_TRUE(Near(kMarker, At(-140, entry.y))) << "the marker beside " << entry.button;
+        EXPECT_GT(largest, 1.1f) << entry.button << " pulses";
+        previous = entry.button;
+    }
+}
+
+// A page lies over the menu buttons: clicks there reach only the page's own items, and the
+// quit box's Yes and No answer where they are drawn.
+TEST_F(GameMenus, AnOpenPageTakesOnlyTheClicksOfItsOwnItems) {
+    Click(0, 0);  // How To Play
+    ASSERT_TRUE(Shown("HowPage1"));
+    Click(0, -60);  // on the page, over the Options button
+    EXPECT_TRUE(Shown("HowPage1"));
+    EXPECT_FALSE(Shown("OptionsPage")) << "the button under the page takes no click";
+    Click(240, -186);  // Next
+    EXPECT_TRUE(Shown("HowPage2"));
+    Click(-240, -186);  // Menu
+    EXPECT_FALSE(Shown("HowPage1") || Shown("HowPage2"));
+    EXPECT_EQ(1, MenuSelection());
+    EXPECT_TRUE(Near(kButton, At(-85, -60))) << "the menu buttons are back";
+
+    Click(0, -120);  // Credits, closed by its own Back
+    ASSERT_TRUE(Shown("CreditsPage"));
+    Click(-240, -186);
+    EXPECT_FALSE(Shown("CreditsPage"));
+
+    Click(0, -180);  // Quit
+    ASSERT_TRUE(Shown("QuitBox"));
+    EXPECT_FALSE(Near(kButton, At(-85, 60))) << "no bare button bar above the box";
+    EXPECT_FALSE(Near(kButton, At(-85, -200))) << "nor below it";
+    Click(0, -130);  // No, drawn over the Credits button
+    EXPECT_FALSE(Shown("QuitBox"));
+    EXPECT_FALSE(Shown("CreditsPage"));
+    EXPECT_EQ(3, MenuSelection());
+
+    Click(0, -180);
+    ASSERT_TRUE(Shown("QuitBox"));
+    scripted->PushEvent({platform::EventKind::MouseMove, 0, 640, 360 + 70});  // Yes
+    Frames(2);
+    scripted->SetKey(vk::kLButton, true);
+    bool running = true;
+    for (int i = 0; running && i < 10; ++i) running = systems.RunFrame();
+    EXPECT_FALSE(running) << "Yes ends the game";
+}
+
+// How To Play draws its two items with the marker on the current one; each page's right item
+// says where it leads, and page 2 tells the three skills apart.
+TEST_F(GameMenus, HowToPlayShowsItsItemsAndWhereTheKeysAre) {
+    Press('S');
+    Press(vk::kReturn);
+    ASSERT_TRUE(Shown("HowPage1"));
+    Frames(2);
+    EXPECT_TRUE(Near(kMarker, At(165, -186))) << "the marker on Next";
+    EXPECT_TRUE(Near(kButton, At(195, -186))) << "Next is drawn";
+    EXPECT_TRUE(Near(kButton, At(-280, -186))) << "Menu is drawn";
+    EXPECT_NE(std::string::npos, TextOf("HowPage1").find("Jump    Space  K       Num0    Insert"));
+    Press('D');
+    Frames(2);
+    EXPECT_TRUE(Near(kMarker, At(-315, -186))) << "the marker moved to Menu";
+    EXPECT_FALSE(Near(kMarker, At(165, -186)));
+    Press(vk::kReturn);
+    EXPECT_FALSE(Shown("HowPage1"));
+    EXPECT_EQ(1, MenuSelection()) << "Menu leads back to the menu";
+
+    Press(vk::kReturn);
+    Press(vk::kReturn);  // Next
+    ASSERT_TRUE(Shown("HowPage2"));
+    Frames(2);
+    EXPECT_TRUE(Near(kMarker, At(165, -186)));
+    EXPECT_EQ("Page 1", TextOf("HowPage1Button"));
+    for (const char* skill : {"shield that sends punches back", "both sides", "marker"}) {
+        EXPECT_NE(std::string::npos, TextOf("HowPage2").find(skill)) << skill;
+    }
+    Press(vk::kReturn);  // Page 1
+    EXPECT_TRUE(Shown("HowPage1"));
+    EXPECT_FALSE(Shown("HowPage2"));
+}
+
+// Options shows its items with the marker, the volume as it changes and whether the window is
+// full screen; both come back as they were after the game has been elsewhere.
+TEST_F(GameMenus, OptionsShowsTheVolumeAndTheScreenModeAsTheyAre) {
+    auto* window = systems.Get<GameWindow>(GAME_WINDOW);
+    auto& sound = platform::Current().GetSound();
+    const auto openOptions = [&] {
+        while (MenuSelection() != 9) Press('S');
+        Press(vk::kReturn);
+        Frames(3);
+        ASSERT_TRUE(Shown("OptionsPage"));
+    };
+    openOptions();
+    EXPECT_TRUE(Near(kMarker, At(-302, 46))) << "the marker on Full screen";
+    EXPECT_NE(std::string::npos, TextOf("OptionsPage").find("Full screen on: true"));
+    EXPECT_NE(std::string::npos, TextOf("OptionsPage").find("Volume: 10 of 10"));
+
+    Press('S');
+    Press('S');  // Volume down
+    Frames(2);
+    EXPECT_TRUE(Near(kMarker, At(-302, -28))) << "the marker on Volume down";
+    for (int i = 0; i < 3; ++i) Press(vk::kReturn);
+    Frames(3);
+    EXPECT_NE(std::string::npos, TextOf("OptionsPage").find("Volume: 7 of 10")) << TextOf("OptionsPage");
+    EXPECT_NEAR(0.7, sound.GroupVolume(platform::SoundGroup::Music), 1e-5);
+    for (int i = 0; i < 9; ++i) Press(vk::kReturn);
+    Frames(3);
+    EXPECT_NE(std::string::npos, TextOf("OptionsPage").find("Volume: 0 of 10")) << "silence is shown as 0";
+    Press('W');  // Volume up
+    Press(vk::kReturn);
+    Press(vk::kReturn);
+    Press('W');  // Full screen
+    Press(vk::kReturn);
+    Frames(3);
+    ASSERT_FALSE(window->isFullScreen);
+    EXPECT_NE(std::string::npos, TextOf("OptionsPage").find("Full screen on: false"));
+    EXPECT_NE(std::string::npos, TextOf("OptionsPage").find("Volume: 2 of 10"));
+    Press(vk::kEscape);
+
+    // A match ends on a win screen, which goes back to the menu.
+    EnterState(WinRed);
+    Frames(3);
+    ASSERT_TRUE(PressAndEnter(vk::kEscape));
+    ASSERT_EQ(MainMenu, GameStateManager::currentState);
+    Frames(3);
+    openOptions();
+    EXPECT_NE(std::string::npos, TextOf("OptionsPage").find("Full screen on: false")) << TextOf("OptionsPage");
+    EXPECT_NE(std::string::npos, TextOf("OptionsPage").find("Volume: 2 of 10"));
+    EXPECT_NEAR(0.2, sound.GroupVolume(platform::SoundGroup::Music), 1e-5);
+    Press('S');
+    Press('S');
+    Press(vk::kReturn);  // Volume down steps from the volume the player set
+    EXPECT_NEAR(0.1, sound.GroupVolume(platform::SoundGroup::Music), 1e-5);
 }
 
 }  // namespace
