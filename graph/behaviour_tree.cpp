@@ -31,11 +31,9 @@ int BehaviourTree::RunNode(int index, AI_Component* ctx) {
     INode* node = NodeAt(index);
     if (!node) return -1;
     if (depth_ >= kMaxChainDepth) {
-        if (!loopReported_) {
-            std::printf("graph \"%s\": a chain ran %d nodes deep and was cut; its outputs loop back\n", name.c_str(),
-                        kMaxChainDepth);
-            loopReported_ = true;
-        }
+        static const std::string cut =
+            "a chain ran " + std::to_string(kMaxChainDepth) + " nodes deep and was cut; its outputs loop back";
+        ReportOnce(RunProblem::kChainCut, cut);
         return -1;
     }
     ++depth_;
@@ -48,4 +46,11 @@ void BehaviourTree::EndFrame() {
     for (auto& node : nodes) {
         if (node) node->EndFrame();
     }
+}
+
+void BehaviourTree::ReportOnce(RunProblem problem, const std::string& what) {
+    const unsigned bit = 1u << static_cast<unsigned>(problem);
+    if (reported_ & bit) return;
+    reported_ |= bit;
+    std::printf("graph \"%s\": %s\n", name.c_str(), what.c_str());
 }

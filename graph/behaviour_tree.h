@@ -16,6 +16,10 @@ constexpr int kMaxNodeIndex = 65535;
 // A chain this deep has looped back on itself; it ends there instead of exhausting the stack.
 constexpr int kMaxChainDepth = 1024;
 
+// Faults of graph data that show only while the graph runs. Each is told once per graph: the
+// same fault would otherwise come back every frame, from every object running the graph.
+enum class RunProblem { kChainCut, kShownPositionCut };
+
 // One loaded graph: its nodes at their indices, the per-object variable template and the
 // graph-wide variables.
 class BehaviourTree {
@@ -35,6 +39,8 @@ public:
     INode* NodeAt(int index) const;
     void SetName(const std::string& newName) { name = newName; }
     void EndFrame();
+    // Prints `what` as one line naming this graph, the first time `problem` happens in it.
+    void ReportOnce(RunProblem problem, const std::string& what);
     std::unique_ptr<VariableStore> CloneDefaultStore() const { return defaultStore->Clone(); }
     int NodeCount() const { return static_cast<int>(nodes.size()); }
 
@@ -46,5 +52,5 @@ public:
 
 private:
     int depth_ = 0;
-    bool loopReported_ = false;
+    unsigned reported_ = 0;  // one bit per RunProblem
 };

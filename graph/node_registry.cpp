@@ -5,6 +5,18 @@ std::map<NODE_TYPE, std::unique_ptr<INode>>& NodePrototypes() {
     return prototypes;
 }
 
+std::map<std::string, NODE_TYPE>& NodeTypesByName() {
+    static std::map<std::string, NODE_TYPE> names;
+    return names;
+}
+
+void AddPrototype(std::unique_ptr<INode> prototype, const std::string& name) {
+    if (!prototype) return;
+    const NODE_TYPE type = prototype->type;
+    if (!NodePrototypes().emplace(type, std::move(prototype)).second) return;
+    if (!name.empty()) NodeTypesByName()[name] = type;
+}
+
 INode* CreateNode(NODE_TYPE type) {
     auto& prototypes = NodePrototypes();
     auto it = prototypes.find(type);
@@ -12,9 +24,12 @@ INode* CreateNode(NODE_TYPE type) {
 }
 
 NODE_TYPE NodeTypeFromName(const std::string& name) {
-    const auto& table = NodeTypeTable();
-    auto it = table.find(name);
-    return it == table.end() ? kUnknownNode : it->second;
+    const auto& names = NodeTypesByName();
+    auto it = names.find(name);
+    return it == names.end() ? kUnknownNode : it->second;
 }
 
-void FreeNodePrototypes() { NodePrototypes().clear(); }
+void FreeNodePrototypes() {
+    NodePrototypes().clear();
+    NodeTypesByName().clear();
+}

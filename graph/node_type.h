@@ -153,5 +153,6 @@ enum NODE_TYPE {
     kUnknownNode = 151,
 };
 
-// Every class name with its number, whether or not the class has been built yet.
+// Every class name with its number, whether or not the class has been built yet: the list the
+// tools print. Graph loading goes by the names registered with the classes instead.
 const std::map<std::string, NODE_TYPE>& NodeTypeTable();

@@ -17,21 +17,27 @@ struct TextValues {
     std::vector<std::string> stringValues;
     std::vector<GameObject*> objectValues;
 
+    // Positions come from graph data. They share the bound of node indices, far beyond the codes
+    // of any text; a list grown to a position past it could take the whole memory.
+    static constexpr int kMaxPosition = 65535;
+
     // Stores the value at `position`, growing the list with empty entries up to it. A negative
-    // position names no entry and is ignored.
-    void SetShownValue(int position, int value) { Store(intValues, position, value); }
-    void SetShownValue(int position, float value) { Store(floatValues, position, value); }
-    void SetShownValue(int position, Vector2D<float> value) { Store(vec2Values, position, value); }
-    void SetShownValue(int position, bool value) { Store(boolValues, position, value); }
-    void SetShownValue(int position, const std::string& value) { Store(stringValues, position, value); }
-    void SetShownValue(int position, GameObject* value) { Store(objectValues, position, value); }
+    // position names no entry and is ignored; one beyond kMaxPosition is refused. Returns
+    // whether the value was stored.
+    bool SetShownValue(int position, int value) { return Store(intValues, position, value); }
+    bool SetShownValue(int position, float value) { return Store(floatValues, position, value); }
+    bool SetShownValue(int position, Vector2D<float> value) { return Store(vec2Values, position, value); }
+    bool SetShownValue(int position, bool value) { return Store(boolValues, position, value); }
+    bool SetShownValue(int position, const std::string& value) { return Store(stringValues, position, value); }
+    bool SetShownValue(int position, GameObject* value) { return Store(objectValues, position, value); }
 
 private:
     template <class List, class Value>
-    static void Store(List& list, int position, const Value& value) {
-        if (position < 0) return;
+    static bool Store(List& list, int position, const Value& value) {
+        if (position < 0 || position > kMaxPosition) return false;
         if (list.size() <= static_cast<size_t>(position)) list.resize(static_cast<size_t>(position) + 1);
         list[static_cast<size_t>(position)] = value;
+        return true;
     }
 };
 

@@ -19,4 +19,4 @@ public:
 };
 }  // namespace
 
-void RegisterAddObjectPosNode() { RegisterNode<AddObjectPosNode>(); }
+void RegisterAddObjectPosNode() { RegisterNode<AddObjectPosNode>("AddObjectPosNode"); }

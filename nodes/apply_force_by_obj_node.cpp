@@ -26,4 +26,4 @@ public:
 };
 }  // namespace
 
-void RegisterApplyForceByObjNode() { RegisterNode<ApplyForceByObjNode>(); }
+void RegisterApplyForceByObjNode() { RegisterNode<ApplyForceByObjNode>("ApplyForceByObjNode"); }

@@ -28,4 +28,4 @@ public:
 };
 }  // namespace
 
-void RegisterApplyForceNode() { RegisterNode<ApplyForceNode>(); }
+void RegisterApplyForceNode() { RegisterNode<ApplyForceNode>("ApplyForceNode"); }

@@ -35,4 +35,4 @@ public:
 };
 }  // namespace
 
-void RegisterArrowMovementNode() { RegisterNode<ArrowMovementNode>(); }
+void RegisterArrowMovementNode() { RegisterNode<ArrowMovementNode>("ArrowMovementNode"); }

@@ -65,4 +65,4 @@ public:
 };
 }  // namespace
 
-void RegisterAttackNode() { RegisterNode<AttackNode>(); }
+void RegisterAttackNode() { RegisterNode<AttackNode>("AttackNode"); }

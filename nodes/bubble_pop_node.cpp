@@ -14,4 +14,4 @@ public:
 };
 }  // namespace
 
-void RegisterBubblePopNode() { RegisterNode<BubblePopNode>(); }
+void RegisterBubblePopNode() { RegisterNode<BubblePopNode>("BubblePopNode"); }

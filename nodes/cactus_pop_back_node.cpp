@@ -8,4 +8,4 @@ public:
 };
 }  // namespace
 
-void RegisterCactusPopBackNode() { RegisterNode<CactusPopBackNode>(); }
+void RegisterCactusPopBackNode() { RegisterNode<CactusPopBackNode>("CactusPopBackNode"); }

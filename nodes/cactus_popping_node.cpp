@@ -8,4 +8,4 @@ public:
 };
 }  // namespace
 
-void RegisterCactusPoppingNode() { RegisterNode<CactusPoppingNode>(); }
+void RegisterCactusPoppingNode() { RegisterNode<CactusPoppingNode>("CactusPoppingNode"); }

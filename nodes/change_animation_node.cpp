@@ -22,4 +22,4 @@ public:
 };
 }  // namespace
 
-void RegisterChangeAnimationNode() { RegisterNode<ChangeAnimationNode>(); }
+void RegisterChangeAnimationNode() { RegisterNode<ChangeAnimationNode>("ChangeAnimationNode"); }

@@ -9,4 +9,4 @@ public:
 };
 }  // namespace
 
-void RegisterChangeBoolNode() { RegisterNode<ChangeBoolNode>(); }
+void RegisterChangeBoolNode() { RegisterNode<ChangeBoolNode>("ChangeBoolNode"); }

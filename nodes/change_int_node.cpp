@@ -9,4 +9,4 @@ public:
 };
 }  // namespace
 
-void RegisterChangeIntNode() { RegisterNode<ChangeIntNode>(); }
+void RegisterChangeIntNode() { RegisterNode<ChangeIntNode>("ChangeIntNode"); }

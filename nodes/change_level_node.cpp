@@ -23,4 +23,4 @@ private:
 };
 }  // namespace
 
-void RegisterChangeLevelNode() { RegisterNode<ChangeLevelNode>(); }
+void RegisterChangeLevelNode() { RegisterNode<ChangeLevelNode>("ChangeLevelNode"); }

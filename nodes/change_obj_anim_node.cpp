@@ -17,4 +17,4 @@ public:
 };
 }  // namespace
 
-void RegisterChangeObjAnimNode() { RegisterNode<ChangeObjAnimNode>(); }
+void RegisterChangeObjAnimNode() { RegisterNode<ChangeObjAnimNode>("ChangeObjAnimNode"); }

@@ -86,4 +86,4 @@ private:
 };
 }  // namespace
 
-void RegisterChangeSceneNode() { RegisterNode<ChangeSceneNode>(); }
+void RegisterChangeSceneNode() { RegisterNode<ChangeSceneNode>("ChangeSceneNode"); }

@@ -28,4 +28,4 @@ public:
 };
 }  // namespace
 
-void RegisterChangeTextureNode() { RegisterNode<ChangeTextureNode>(); }
+void RegisterChangeTextureNode() { RegisterNode<ChangeTextureNode>("ChangeTextureNode"); }

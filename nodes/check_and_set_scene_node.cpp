@@ -18,4 +18,4 @@ public:
 };
 }  // namespace
 
-void RegisterCheckAndSetSceneNode() { RegisterNode<CheckAndSetSceneNode>(); }
+void RegisterCheckAndSetSceneNode() { RegisterNode<CheckAndSetSceneNode>("CheckAndSetSceneNode"); }

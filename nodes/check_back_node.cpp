@@ -12,4 +12,4 @@ public:
 };
 }  // namespace
 
-void RegisterCheckBackNode() { RegisterNode<CheckBackNode>(); }
+void RegisterCheckBackNode() { RegisterNode<CheckBackNode>("CheckBackNode"); }

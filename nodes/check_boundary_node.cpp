@@ -29,4 +29,4 @@ public:
 };
 }  // namespace
 
-void RegisterCheckBoundaryNode() { RegisterNode<CheckBoundaryNode>(); }
+void RegisterCheckBoundaryNode() { RegisterNode<CheckBoundaryNode>("CheckBoundaryNode"); }

@@ -12,4 +12,4 @@ public:
 };
 }  // namespace
 
-void RegisterCheckEnterNode() { RegisterNode<CheckEnterNode>(); }
+void RegisterCheckEnterNode() { RegisterNode<CheckEnterNode>("CheckEnterNode"); }

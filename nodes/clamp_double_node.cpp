@@ -15,4 +15,4 @@ public:
 };
 }  // namespace
 
-void RegisterClampDoubleNode() { RegisterNode<ClampDoubleNode>(); }
+void RegisterClampDoubleNode() { RegisterNode<ClampDoubleNode>("ClampDoubleNode"); }

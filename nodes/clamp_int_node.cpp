@@ -9,4 +9,4 @@ public:
 };
 }  // namespace
 
-void RegisterClampIntNode() { RegisterNode<ClampIntNode>(); }
+void RegisterClampIntNode() { RegisterNode<ClampIntNode>("ClampIntNode"); }

@@ -14,4 +14,4 @@ public:
 };
 }  // namespace
 
-void RegisterCompareSceneNode() { RegisterNode<CompareSceneNode>(); }
+void RegisterCompareSceneNode() { RegisterNode<CompareSceneNode>("CompareSceneNode"); }

@@ -46,4 +46,4 @@ public:
 };
 }  // namespace
 
-void RegisterConfirmCharNode() { RegisterNode<ConfirmCharNode>(); }
+void RegisterConfirmCharNode() { RegisterNode<ConfirmCharNode>("ConfirmCharNode"); }

@@ -8,4 +8,4 @@ public:
 };
 }  // namespace
 
-void RegisterDebugNode() { RegisterNode<DebugNode>(); }
+void RegisterDebugNode() { RegisterNode<DebugNode>("DebugNode"); }

@@ -15,4 +15,4 @@ public:
 };
 }  // namespace
 
-void RegisterDestroyNode() { RegisterNode<DestroyNode>(); }
+void RegisterDestroyNode() { RegisterNode<DestroyNode>("DestroyNode"); }

@@ -8,4 +8,4 @@ public:
 };
 }  // namespace
 
-void RegisterDisableFontNode() { RegisterNode<DisableFontNode>(); }
+void RegisterDisableFontNode() { RegisterNode<DisableFontNode>("DisableFontNode"); }

@@ -8,4 +8,4 @@ public:
 };
 }  // namespace
 
-void RegisterDisplayBoolVarNode() { RegisterNode<DisplayBoolVarNode>(); }
+void RegisterDisplayBoolVarNode() { RegisterNode<DisplayBoolVarNode>("DisplayBoolVarNode"); }

@@ -11,4 +11,4 @@ public:
 };
 }  // namespace
 
-void RegisterDisplayDoubleVarNode() { RegisterNode<DisplayDoubleVarNode>(); }
+void RegisterDisplayDoubleVarNode() { RegisterNode<DisplayDoubleVarNode>("DisplayDoubleVarNode"); }

@@ -8,4 +8,4 @@ public:
 };
 }  // namespace
 
-void RegisterDisplayFontNode() { RegisterNode<DisplayFontNode>(); }
+void RegisterDisplayFontNode() { RegisterNode<DisplayFontNode>("DisplayFontNode"); }

@@ -9,4 +9,4 @@ public:
 };
 }  // namespace
 
-void RegisterDisplayGameObjVarNode() { RegisterNode<DisplayGameObjVarNode>(); }
+void RegisterDisplayGameObjVarNode() { RegisterNode<DisplayGameObjVarNode>("DisplayGameObjVarNode"); }

@@ -8,4 +8,4 @@ public:
 };
 }  // namespace
 
-void RegisterDisplayIntVarNode() { RegisterNode<DisplayIntVarNode>(); }
+void RegisterDisplayIntVarNode() { RegisterNode<DisplayIntVarNode>("DisplayIntVarNode"); }

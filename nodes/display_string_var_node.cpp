@@ -8,4 +8,4 @@ public:
 };
 }  // namespace
 
-void RegisterDisplayStringVarNode() { RegisterNode<DisplayStringVarNode>(); }
+void RegisterDisplayStringVarNode() { RegisterNode<DisplayStringVarNode>("DisplayStringVarNode"); }

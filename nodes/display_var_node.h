@@ -3,6 +3,7 @@
 #include <cmath>
 #include <limits>
 
+#include "graph/behaviour_tree.h"
 #include "graph/node.h"
 #include "nodes/look_components.h"
 
@@ -23,7 +24,8 @@ inline bool ShownValueChanged(GameObject* now, GameObject* /*last*/) { return no
 
 // Puts "Value" at position "Sequence" of the running object's text values when it changed,
 // and asks the text to refresh. The value last written lives in the node, so it is shared by
-// every object running the graph. Anything missing writes nothing; the chain always goes on.
+// every object running the graph. Anything missing writes nothing, nor does a position the
+// text refuses (the graph reports that once); the chain always goes on.
 // Derived::ToShown turns the graph's value into the text's.
 template <class Derived, class Value, class Shown = Value>
 class DisplayVarNode : public Node<Derived> {
@@ -39,9 +41,14 @@ public:
         if (sequence && value && font && *sequence >= 0) {
             const Shown shown = Derived::ToShown(*value);
             if (ShownValueChanged(shown, last_)) {
-                last_ = shown;
-                font->SetShownValue(*sequence, shown);
-                font->needsRefresh = true;
+                if (font->SetShownValue(*sequence, shown)) {
+                    last_ = shown;
+                    font->needsRefresh = true;
+                } else if (this->owner) {
+                    this->owner->ReportOnce(RunProblem::kShownPositionCut,
+                                            "a text position of " + std::to_string(*sequence) + " is beyond " +
+                                                std::to_string(TextValues::kMaxPosition) + " and was not shown");
+                }
             }
         }
         return this->RunOutput(0, ctx);

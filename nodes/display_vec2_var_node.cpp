@@ -8,4 +8,4 @@ public:
 };
 }  // namespace
 
-void RegisterDisplayVec2VarNode() { RegisterNode<DisplayVec2VarNode>(); }
+void RegisterDisplayVec2VarNode() { RegisterNode<DisplayVec2VarNode>("DisplayVec2VarNode"); }

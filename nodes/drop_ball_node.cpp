@@ -38,4 +38,4 @@ public:
 };
 }  // namespace
 
-void RegisterDropBallNode() { RegisterNode<DropBallNode>(); }
+void RegisterDropBallNode() { RegisterNode<DropBallNode>("DropBallNode"); }

@@ -8,4 +8,4 @@ public:
 };
 }  // namespace
 
-void RegisterFadeFontNode() { RegisterNode<FadeFontNode>(); }
+void RegisterFadeFontNode() { RegisterNode<FadeFontNode>("FadeFontNode"); }

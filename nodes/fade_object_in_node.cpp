@@ -35,4 +35,4 @@ private:
 };
 }  // namespace
 
-void RegisterFadeObjectInNode() { RegisterNode<FadeObjectInNode>(); }
+void RegisterFadeObjectInNode() { RegisterNode<FadeObjectInNode>("FadeObjectInNode"); }

@@ -28,4 +28,4 @@ private:
 };
 }  // namespace
 
-void RegisterFadeObjectOutNode() { RegisterNode<FadeObjectOutNode>(); }
+void RegisterFadeObjectOutNode() { RegisterNode<FadeObjectOutNode>("FadeObjectOutNode"); }

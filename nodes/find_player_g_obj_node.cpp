@@ -32,4 +32,4 @@ public:
 };
 }  // namespace
 
-void RegisterFindPlayerGObjNode() { RegisterNode<FindPlayerGObjNode>(); }
+void RegisterFindPlayerGObjNode() { RegisterNode<FindPlayerGObjNode>("FindPlayerGObjNode"); }

@@ -23,4 +23,4 @@ public:
 };
 }  // namespace
 
-void RegisterFloatingBubblesNode() { RegisterNode<FloatingBubblesNode>(); }
+void RegisterFloatingBubblesNode() { RegisterNode<FloatingBubblesNode>("FloatingBubblesNode"); }

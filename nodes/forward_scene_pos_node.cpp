@@ -22,4 +22,4 @@ public:
 };
 }  // namespace
 
-void RegisterForwardScenePosNode() { RegisterNode<ForwardScenePosNode>(); }
+void RegisterForwardScenePosNode() { RegisterNode<ForwardScenePosNode>("ForwardScenePosNode"); }

@@ -18,4 +18,4 @@ public:
 };
 }  // namespace
 
-void RegisterGetControllerIDNode() { RegisterNode<GetControllerIDNode>(); }
+void RegisterGetControllerIDNode() { RegisterNode<GetControllerIDNode>("GetControllerIDNode"); }

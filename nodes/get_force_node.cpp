@@ -12,4 +12,4 @@ public:
 };
 }  // namespace
 
-void RegisterGetForceNode() { RegisterNode<GetForceNode>(); }
+void RegisterGetForceNode() { RegisterNode<GetForceNode>("GetForceNode"); }

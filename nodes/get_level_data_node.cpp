@@ -8,4 +8,4 @@ public:
 };
 }  // namespace
 
-void RegisterGetLevelDataNode() { RegisterNode<GetLevelDataNode>(); }
+void RegisterGetLevelDataNode() { RegisterNode<GetLevelDataNode>("GetLevelDataNode"); }

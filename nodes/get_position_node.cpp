@@ -18,4 +18,4 @@ public:
 };
 }  // namespace
 
-void RegisterGetPositionNode() { RegisterNode<GetPositionNode>(); }
+void RegisterGetPositionNode() { RegisterNode<GetPositionNode>("GetPositionNode"); }

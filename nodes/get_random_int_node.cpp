@@ -30,4 +30,4 @@ private:
 };
 }  // namespace
 
-void RegisterGetRandomIntNode() { RegisterNode<GetRandomIntNode>(); }
+void RegisterGetRandomIntNode() { RegisterNode<GetRandomIntNode>("GetRandomIntNode"); }

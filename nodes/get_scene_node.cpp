@@ -11,4 +11,4 @@ public:
 };
 }  // namespace
 
-void RegisterGetSceneNode() { RegisterNode<GetSceneNode>(); }
+void RegisterGetSceneNode() { RegisterNode<GetSceneNode>("GetSceneNode"); }

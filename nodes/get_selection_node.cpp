@@ -23,4 +23,4 @@ public:
 };
 }  // namespace
 
-void RegisterGetSelectionNode() { RegisterNode<GetSelectionNode>(); }
+void RegisterGetSelectionNode() { RegisterNode<GetSelectionNode>("GetSelectionNode"); }

@@ -21,4 +21,4 @@ private:
 };
 }  // namespace
 
-void RegisterGetTeamNode() { RegisterNode<GetTeamNode>(); }
+void RegisterGetTeamNode() { RegisterNode<GetTeamNode>("GetTeamNode"); }

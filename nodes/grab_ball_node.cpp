@@ -33,4 +33,4 @@ public:
 };
 }  // namespace
 
-void RegisterGrabBallNode() { RegisterNode<GrabBallNode>(); }
+void RegisterGrabBallNode() { RegisterNode<GrabBallNode>("GrabBallNode"); }

@@ -8,4 +8,4 @@ public:
 };
 }  // namespace
 
-void RegisterIncreaseDoubleNode() { RegisterNode<IncreaseDoubleNode>(); }
+void RegisterIncreaseDoubleNode() { RegisterNode<IncreaseDoubleNode>("IncreaseDoubleNode"); }

@@ -8,4 +8,4 @@ public:
 };
 }  // namespace
 
-void RegisterIncreaseIntNode() { RegisterNode<IncreaseIntNode>(); }
+void RegisterIncreaseIntNode() { RegisterNode<IncreaseIntNode>("IncreaseIntNode"); }

@@ -20,4 +20,4 @@ public:
 };
 }  // namespace
 
-void RegisterInitBackgroundNode() { RegisterNode<InitBackgroundNode>(); }
+void RegisterInitBackgroundNode() { RegisterNode<InitBackgroundNode>("InitBackgroundNode"); }

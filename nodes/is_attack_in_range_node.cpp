@@ -24,4 +24,4 @@ public:
 };
 }  // namespace
 
-void RegisterIsAttackInRangeNode() { RegisterNode<IsAttackInRangeNode>(); }
+void RegisterIsAttackInRangeNode() { RegisterNode<IsAttackInRangeNode>("IsAttackInRangeNode"); }

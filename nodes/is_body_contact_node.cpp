@@ -14,4 +14,4 @@ public:
 };
 }  // namespace
 
-void RegisterIsBodyContactNode() { RegisterNode<IsBodyContactNode>(); }
+void RegisterIsBodyContactNode() { RegisterNode<IsBodyContactNode>("IsBodyContactNode"); }

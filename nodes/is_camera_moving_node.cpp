@@ -8,4 +8,4 @@ public:
 };
 }  // namespace
 
-void RegisterIsCameraMovingNode() { RegisterNode<IsCameraMovingNode>(); }
+void RegisterIsCameraMovingNode() { RegisterNode<IsCameraMovingNode>("IsCameraMovingNode"); }

@@ -47,4 +47,4 @@ public:
 };
 }  // namespace
 
-void RegisterIsClickedNode() { RegisterNode<IsClickedNode>(); }
+void RegisterIsClickedNode() { RegisterNode<IsClickedNode>("IsClickedNode"); }

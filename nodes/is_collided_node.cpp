@@ -48,4 +48,4 @@ private:
 };
 }  // namespace
 
-void RegisterIsCollidedNode() { RegisterNode<IsCollidedNode>(); }
+void RegisterIsCollidedNode() { RegisterNode<IsCollidedNode>("IsCollidedNode"); }

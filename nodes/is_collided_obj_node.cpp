@@ -31,4 +31,4 @@ public:
 };
 }  // namespace
 
-void RegisterIsCollidedObjNode() { RegisterNode<IsCollidedObjNode>(); }
+void RegisterIsCollidedObjNode() { RegisterNode<IsCollidedObjNode>("IsCollidedObjNode"); }

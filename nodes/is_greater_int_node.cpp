@@ -9,4 +9,4 @@ public:
 };
 }  // namespace
 
-void RegisterIsGreaterIntNode() { RegisterNode<IsGreaterIntNode>(); }
+void RegisterIsGreaterIntNode() { RegisterNode<IsGreaterIntNode>("IsGreaterIntNode"); }

@@ -9,4 +9,4 @@ public:
 };
 }  // namespace
 
-void RegisterIsGreaterNode() { RegisterNode<IsGreaterNode>(); }
+void RegisterIsGreaterNode() { RegisterNode<IsGreaterNode>("IsGreaterNode"); }

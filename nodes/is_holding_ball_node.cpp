@@ -8,4 +8,4 @@ public:
 };
 }  // namespace
 
-void RegisterIsHoldingBallNode() { RegisterNode<IsHoldingBallNode>(); }
+void RegisterIsHoldingBallNode() { RegisterNode<IsHoldingBallNode>("IsHoldingBallNode"); }

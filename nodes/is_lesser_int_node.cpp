@@ -9,4 +9,4 @@ public:
 };
 }  // namespace
 
-void RegisterIsLesserIntNode() { RegisterNode<IsLesserIntNode>(); }
+void RegisterIsLesserIntNode() { RegisterNode<IsLesserIntNode>("IsLesserIntNode"); }

@@ -15,4 +15,4 @@ public:
 };
 }  // namespace
 
-void RegisterIsLevelChangedNode() { RegisterNode<IsLevelChangedNode>(); }
+void RegisterIsLevelChangedNode() { RegisterNode<IsLevelChangedNode>("IsLevelChangedNode"); }

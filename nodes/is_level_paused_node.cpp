@@ -10,4 +10,4 @@ public:
 };
 }  // namespace
 
-void RegisterIsLevelPausedNode() { RegisterNode<IsLevelPausedNode>(); }
+void RegisterIsLevelPausedNode() { RegisterNode<IsLevelPausedNode>("IsLevelPausedNode"); }

@@ -27,4 +27,4 @@ public:
 };
 }  // namespace
 
-void RegisterIsMyTeamNode() { RegisterNode<IsMyTeamNode>(); }
+void RegisterIsMyTeamNode() { RegisterNode<IsMyTeamNode>("IsMyTeamNode"); }

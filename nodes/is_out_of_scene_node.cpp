@@ -21,4 +21,4 @@ public:
 };
 }  // namespace
 
-void RegisterIsOutOfSceneNode() { RegisterNode<IsOutOfSceneNode>(); }
+void RegisterIsOutOfSceneNode() { RegisterNode<IsOutOfSceneNode>("IsOutOfSceneNode"); }

@@ -15,4 +15,4 @@ public:
 };
 }  // namespace
 
-void RegisterIsPauseTriggeredNode() { RegisterNode<IsPauseTriggeredNode>(); }
+void RegisterIsPauseTriggeredNode() { RegisterNode<IsPauseTriggeredNode>("IsPauseTriggeredNode"); }

@@ -10,4 +10,4 @@ public:
 };
 }  // namespace
 
-void RegisterIsPlayerNode() { RegisterNode<IsPlayerNode>(); }
+void RegisterIsPlayerNode() { RegisterNode<IsPlayerNode>("IsPlayerNode"); }

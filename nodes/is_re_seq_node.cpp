@@ -15,4 +15,4 @@ public:
 };
 }  // namespace
 
-void RegisterIsReSeqNode() { RegisterNode<IsReSeqNode>(); }
+void RegisterIsReSeqNode() { RegisterNode<IsReSeqNode>("IsReSeqNode"); }

@@ -17,4 +17,4 @@ public:
 };
 }  // namespace
 
-void RegisterIsSoundPlayingNode() { RegisterNode<IsSoundPlayingNode>(); }
+void RegisterIsSoundPlayingNode() { RegisterNode<IsSoundPlayingNode>("IsSoundPlayingNode"); }

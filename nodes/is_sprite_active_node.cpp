@@ -15,4 +15,4 @@ public:
 };
 }  // namespace
 
-void RegisterIsSpriteActiveNode() { RegisterNode<IsSpriteActiveNode>(); }
+void RegisterIsSpriteActiveNode() { RegisterNode<IsSpriteActiveNode>("IsSpriteActiveNode"); }

@@ -8,4 +8,4 @@ public:
 };
 }  // namespace
 
-void RegisterIsTrueNode() { RegisterNode<IsTrueNode>(); }
+void RegisterIsTrueNode() { RegisterNode<IsTrueNode>("IsTrueNode"); }

@@ -11,4 +11,4 @@ public:
 };
 }  // namespace
 
-void RegisterIsWithinTimeNode() { RegisterNode<IsWithinTimeNode>(); }
+void RegisterIsWithinTimeNode() { RegisterNode<IsWithinTimeNode>("IsWithinTimeNode"); }

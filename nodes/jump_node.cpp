@@ -45,4 +45,4 @@ private:
 };
 }  // namespace
 
-void RegisterJumpNode() { RegisterNode<JumpNode>(); }
+void RegisterJumpNode() { RegisterNode<JumpNode>("JumpNode"); }

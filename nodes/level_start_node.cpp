@@ -8,4 +8,4 @@ public:
 };
 }  // namespace
 
-void RegisterLevelStartNode() { RegisterNode<LevelStartNode>(); }
+void RegisterLevelStartNode() { RegisterNode<LevelStartNode>("LevelStartNode"); }

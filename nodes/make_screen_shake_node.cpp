@@ -29,4 +29,4 @@ public:
 };
 }  // namespace
 
-void RegisterMakeScreenShakeNode() { RegisterNode<MakeScreenShakeNode>(); }
+void RegisterMakeScreenShakeNode() { RegisterNode<MakeScreenShakeNode>("MakeScreenShakeNode"); }

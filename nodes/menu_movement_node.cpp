@@ -84,4 +84,4 @@ public:
 };
 }  // namespace
 
-void RegisterMenuMovementNode() { RegisterNode<MenuMovementNode>(); }
+void RegisterMenuMovementNode() { RegisterNode<MenuMovementNode>("MenuMovementNode"); }

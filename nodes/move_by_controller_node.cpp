@@ -40,4 +40,4 @@ private:
 };
 }  // namespace
 
-void RegisterMoveByControllerNode() { RegisterNode<MoveByControllerNode>(); }
+void RegisterMoveByControllerNode() { RegisterNode<MoveByControllerNode>("MoveByControllerNode"); }

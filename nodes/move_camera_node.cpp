@@ -17,4 +17,4 @@ public:
 };
 }  // namespace
 
-void RegisterMoveCameraNode() { RegisterNode<MoveCameraNode>(); }
+void RegisterMoveCameraNode() { RegisterNode<MoveCameraNode>("MoveCameraNode"); }

@@ -18,4 +18,4 @@ public:
 };
 }  // namespace
 
-void RegisterMovementNode() { RegisterNode<MovementNode>(); }
+void RegisterMovementNode() { RegisterNode<MovementNode>("MovementNode"); }

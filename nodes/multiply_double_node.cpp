@@ -17,4 +17,4 @@ public:
 };
 }  // namespace
 
-void RegisterMultiplyDoubleNode() { RegisterNode<MultiplyDoubleNode>(); }
+void RegisterMultiplyDoubleNode() { RegisterNode<MultiplyDoubleNode>("MultiplyDoubleNode"); }

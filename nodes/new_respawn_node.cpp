@@ -39,4 +39,4 @@ private:
 };
 }  // namespace
 
-void RegisterNewRespawnNode() { RegisterNode<NewRespawnNode>(); }
+void RegisterNewRespawnNode() { RegisterNode<NewRespawnNode>("NewRespawnNode"); }

@@ -56,4 +56,4 @@ public:
 };
 }  // namespace
 
-void RegisterNinjaSkillNode() { RegisterNode<NinjaSkillNode>(); }
+void RegisterNinjaSkillNode() { RegisterNode<NinjaSkillNode>("NinjaSkillNode"); }

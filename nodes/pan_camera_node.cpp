@@ -39,4 +39,4 @@ public:
 };
 }  // namespace
 
-void RegisterPanCameraNode() { RegisterNode<PanCameraNode>(); }
+void RegisterPanCameraNode() { RegisterNode<PanCameraNode>("PanCameraNode"); }

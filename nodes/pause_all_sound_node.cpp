@@ -16,4 +16,4 @@ public:
 };
 }  // namespace
 
-void RegisterPauseAllSoundNode() { RegisterNode<PauseAllSoundNode>(); }
+void RegisterPauseAllSoundNode() { RegisterNode<PauseAllSoundNode>("PauseAllSoundNode"); }

@@ -14,4 +14,4 @@ public:
 };
 }  // namespace
 
-void RegisterPauseLevelNode() { RegisterNode<PauseLevelNode>(); }
+void RegisterPauseLevelNode() { RegisterNode<PauseLevelNode>("PauseLevelNode"); }

@@ -10,4 +10,4 @@ public:
 };
 }  // namespace
 
-void RegisterPauseSoundNode() { RegisterNode<PauseSoundNode>(); }
+void RegisterPauseSoundNode() { RegisterNode<PauseSoundNode>("PauseSoundNode"); }

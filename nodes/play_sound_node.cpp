@@ -10,4 +10,4 @@ public:
 };
 }  // namespace
 
-void RegisterPlaySoundNode() { RegisterNode<PlaySoundNode>(); }
+void RegisterPlaySoundNode() { RegisterNode<PlaySoundNode>("PlaySoundNode"); }

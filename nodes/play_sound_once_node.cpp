@@ -13,4 +13,4 @@ public:
 };
 }  // namespace
 
-void RegisterPlaySoundOnceNode() { RegisterNode<PlaySoundOnceNode>(); }
+void RegisterPlaySoundOnceNode() { RegisterNode<PlaySoundOnceNode>("PlaySoundOnceNode"); }

@@ -29,4 +29,4 @@ public:
 };
 }  // namespace
 
-void RegisterReflectObjNode() { RegisterNode<ReflectObjNode>(); }
+void RegisterReflectObjNode() { RegisterNode<ReflectObjNode>("ReflectObjNode"); }

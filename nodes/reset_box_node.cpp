@@ -19,4 +19,4 @@ public:
 };
 }  // namespace
 
-void RegisterResetBoxNode() { RegisterNode<ResetBoxNode>(); }
+void RegisterResetBoxNode() { RegisterNode<ResetBoxNode>("ResetBoxNode"); }

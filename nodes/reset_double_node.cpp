@@ -9,4 +9,4 @@ public:
 };
 }  // namespace
 
-void RegisterResetDoubleNode() { RegisterNode<ResetDoubleNode>(); }
+void RegisterResetDoubleNode() { RegisterNode<ResetDoubleNode>("ResetDoubleNode"); }

@@ -57,4 +57,4 @@ private:
 };
 }  // namespace
 
-void RegisterResetExplodeNode() { RegisterNode<ResetExplodeNode>(); }
+void RegisterResetExplodeNode() { RegisterNode<ResetExplodeNode>("ResetExplodeNode"); }

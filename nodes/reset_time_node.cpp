@@ -12,4 +12,4 @@ public:
 };
 }  // namespace
 
-void RegisterResetTimeNode() { RegisterNode<ResetTimeNode>(); }
+void RegisterResetTimeNode() { RegisterNode<ResetTimeNode>("ResetTimeNode"); }

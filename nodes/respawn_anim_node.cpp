@@ -52,4 +52,4 @@ private:
 };
 }  // namespace
 
-void RegisterRespawnAnimNode() { RegisterNode<RespawnAnimNode>(); }
+void RegisterRespawnAnimNode() { RegisterNode<RespawnAnimNode>("RespawnAnimNode"); }

@@ -16,4 +16,4 @@ public:
 };
 }  // namespace
 
-void RegisterRespawnNode() { RegisterNode<RespawnNode>(); }
+void RegisterRespawnNode() { RegisterNode<RespawnNode>("RespawnNode"); }

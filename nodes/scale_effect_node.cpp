@@ -57,4 +57,4 @@ private:
 };
 }  // namespace
 
-void RegisterScaleEffectNode() { RegisterNode<ScaleEffectNode>(); }
+void RegisterScaleEffectNode() { RegisterNode<ScaleEffectNode>("ScaleEffectNode"); }

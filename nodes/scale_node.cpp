@@ -28,4 +28,4 @@ public:
 };
 }  // namespace
 
-void RegisterScaleNode() { RegisterNode<ScaleNode>(); }
+void RegisterScaleNode() { RegisterNode<ScaleNode>("ScaleNode"); }

@@ -39,4 +39,4 @@ public:
 };
 }  // namespace
 
-void RegisterScalingEffectNode() { RegisterNode<ScalingEffectNode>(); }
+void RegisterScalingEffectNode() { RegisterNode<ScalingEffectNode>("ScalingEffectNode"); }

@@ -61,4 +61,4 @@ public:
 };
 }  // namespace
 
-void RegisterScreenShakeNode() { RegisterNode<ScreenShakeNode>(); }
+void RegisterScreenShakeNode() { RegisterNode<ScreenShakeNode>("ScreenShakeNode"); }

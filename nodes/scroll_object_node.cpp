@@ -29,4 +29,4 @@ public:
 };
 }  // namespace
 
-void RegisterScrollObjectNode() { RegisterNode<ScrollObjectNode>(); }
+void RegisterScrollObjectNode() { RegisterNode<ScrollObjectNode>("ScrollObjectNode"); }

@@ -50,4 +50,4 @@ public:
 };
 }  // namespace
 
-void RegisterSelectStageNode() { RegisterNode<SelectStageNode>(); }
+void RegisterSelectStageNode() { RegisterNode<SelectStageNode>("SelectStageNode"); }

@@ -36,4 +36,4 @@ public:
 };
 }  // namespace
 
-void RegisterSelectionInputNode() { RegisterNode<SelectionInputNode>(); }
+void RegisterSelectionInputNode() { RegisterNode<SelectionInputNode>("SelectionInputNode"); }

@@ -19,4 +19,4 @@ public:
 };
 }  // namespace
 
-void RegisterSetAuraNode() { RegisterNode<SetAuraNode>(); }
+void RegisterSetAuraNode() { RegisterNode<SetAuraNode>("SetAuraNode"); }

@@ -10,4 +10,4 @@ public:
 };
 }  // namespace
 
-void RegisterSetBGMVolumNode() { RegisterNode<SetBGMVolumNode>(); }
+void RegisterSetBGMVolumNode() { RegisterNode<SetBGMVolumNode>("SetBGMVolumNode"); }

@@ -14,4 +14,4 @@ public:
 };
 }  // namespace
 
-void RegisterSetBoolToNode() { RegisterNode<SetBoolToNode>(); }
+void RegisterSetBoolToNode() { RegisterNode<SetBoolToNode>("SetBoolToNode"); }

@@ -18,4 +18,4 @@ public:
 };
 }  // namespace
 
-void RegisterSetChildPosNode() { RegisterNode<SetChildPosNode>(); }
+void RegisterSetChildPosNode() { RegisterNode<SetChildPosNode>("SetChildPosNode"); }

@@ -20,4 +20,4 @@ public:
 };
 }  // namespace
 
-void RegisterSetContactableNode() { RegisterNode<SetContactableNode>(); }
+void RegisterSetContactableNode() { RegisterNode<SetContactableNode>("SetContactableNode"); }

@@ -16,4 +16,4 @@ public:
 };
 }  // namespace
 
-void RegisterSetControllerIDInputNode() { RegisterNode<SetControllerIDInputNode>(); }
+void RegisterSetControllerIDInputNode() { RegisterNode<SetControllerIDInputNode>("SetControllerIDInputNode"); }

@@ -9,4 +9,4 @@ public:
 };
 }  // namespace
 
-void RegisterSetDoubleNode() { RegisterNode<SetDoubleNode>(); }
+void RegisterSetDoubleNode() { RegisterNode<SetDoubleNode>("SetDoubleNode"); }

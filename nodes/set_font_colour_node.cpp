@@ -9,4 +9,4 @@ public:
 };
 }  // namespace
 
-void RegisterSetFontColourNode() { RegisterNode<SetFontColourNode>(); }
+void RegisterSetFontColourNode() { RegisterNode<SetFontColourNode>("SetFontColourNode"); }

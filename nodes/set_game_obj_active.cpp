@@ -17,4 +17,4 @@ public:
 };
 }  // namespace
 
-void RegisterSetGameObjActive() { RegisterNode<SetGameObjActive>(); }
+void RegisterSetGameObjActive() { RegisterNode<SetGameObjActive>("SetGameObjActive"); }

@@ -21,4 +21,4 @@ public:
 };
 }  // namespace
 
-void RegisterSetGameObjBoolNode() { RegisterNode<SetGameObjBoolNode>(); }
+void RegisterSetGameObjBoolNode() { RegisterNode<SetGameObjBoolNode>("SetGameObjBoolNode"); }

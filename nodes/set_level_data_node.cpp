@@ -8,4 +8,4 @@ public:
 };
 }  // namespace
 
-void RegisterSetLevelDataNode() { RegisterNode<SetLevelDataNode>(); }
+void RegisterSetLevelDataNode() { RegisterNode<SetLevelDataNode>("SetLevelDataNode"); }

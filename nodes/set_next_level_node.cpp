@@ -24,4 +24,4 @@ public:
 };
 }  // namespace
 
-void RegisterSetNextLevelNode() { RegisterNode<SetNextLevelNode>(); }
+void RegisterSetNextLevelNode() { RegisterNode<SetNextLevelNode>("SetNextLevelNode"); }

@@ -15,4 +15,4 @@ public:
 };
 }  // namespace
 
-void RegisterSetObjActiveNode() { RegisterNode<SetObjActiveNode>(); }
+void RegisterSetObjActiveNode() { RegisterNode<SetObjActiveNode>("SetObjActiveNode"); }

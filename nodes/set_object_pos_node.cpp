@@ -17,4 +17,4 @@ public:
 };
 }  // namespace
 
-void RegisterSetObjectPosNode() { RegisterNode<SetObjectPosNode>(); }
+void RegisterSetObjectPosNode() { RegisterNode<SetObjectPosNode>("SetObjectPosNode"); }

@@ -16,4 +16,4 @@ public:
 };
 }  // namespace
 
-void RegisterSetPositionNode() { RegisterNode<SetPositionNode>(); }
+void RegisterSetPositionNode() { RegisterNode<SetPositionNode>("SetPositionNode"); }

@@ -36,4 +36,4 @@ public:
 };
 }  // namespace
 
-void RegisterSetRGBANode() { RegisterNode<SetRGBANode>(); }
+void RegisterSetRGBANode() { RegisterNode<SetRGBANode>("SetRGBANode"); }

@@ -12,4 +12,4 @@ public:
 };
 }  // namespace
 
-void RegisterSetSFXVolumeNode() { RegisterNode<SetSFXVolumeNode>(); }
+void RegisterSetSFXVolumeNode() { RegisterNode<SetSFXVolumeNode>("SetSFXVolumeNode"); }

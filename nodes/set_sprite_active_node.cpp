@@ -18,4 +18,4 @@ public:
 };
 }  // namespace
 
-void RegisterSetSpriteActiveNode() { RegisterNode<SetSpriteActiveNode>(); }
+void RegisterSetSpriteActiveNode() { RegisterNode<SetSpriteActiveNode>("SetSpriteActiveNode"); }

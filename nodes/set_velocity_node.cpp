@@ -18,4 +18,4 @@ public:
 };
 }  // namespace
 
-void RegisterSetVelocityNode() { RegisterNode<SetVelocityNode>(); }
+void RegisterSetVelocityNode() { RegisterNode<SetVelocityNode>("SetVelocityNode"); }

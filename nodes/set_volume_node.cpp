@@ -10,4 +10,4 @@ public:
 };
 }  // namespace
 
-void RegisterSetVolumeNode() { RegisterNode<SetVolumeNode>(); }
+void RegisterSetVolumeNode() { RegisterNode<SetVolumeNode>("SetVolumeNode"); }

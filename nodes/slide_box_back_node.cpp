@@ -23,4 +23,4 @@ public:
 };
 }  // namespace
 
-void RegisterSlideBoxBackNode() { RegisterNode<SlideBoxBackNode>(); }
+void RegisterSlideBoxBackNode() { RegisterNode<SlideBoxBackNode>("SlideBoxBackNode"); }

@@ -31,4 +31,4 @@ public:
 };
 }  // namespace
 
-void RegisterSlideBoxNode() { RegisterNode<SlideBoxNode>(); }
+void RegisterSlideBoxNode() { RegisterNode<SlideBoxNode>("SlideBoxNode"); }

@@ -55,4 +55,4 @@ public:
 };
 }  // namespace
 
-void RegisterSpecialAttackNode() { RegisterNode<SpecialAttackNode>(); }
+void RegisterSpecialAttackNode() { RegisterNode<SpecialAttackNode>("SpecialAttackNode"); }

@@ -47,4 +47,4 @@ public:
 };
 }  // namespace
 
-void RegisterSpecialLadyNode() { RegisterNode<SpecialLadyNode>(); }
+void RegisterSpecialLadyNode() { RegisterNode<SpecialLadyNode>("SpecialLadyNode"); }

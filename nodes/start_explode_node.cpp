@@ -23,4 +23,4 @@ public:
 };
 }  // namespace
 
-void RegisterStartExplodeNode() { RegisterNode<StartExplodeNode>(); }
+void RegisterStartExplodeNode() { RegisterNode<StartExplodeNode>("StartExplodeNode"); }

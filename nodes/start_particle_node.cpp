@@ -50,4 +50,4 @@ public:
 };
 }  // namespace
 
-void RegisterStartParticleNode() { RegisterNode<StartParticleNode>(); }
+void RegisterStartParticleNode() { RegisterNode<StartParticleNode>("StartParticleNode"); }

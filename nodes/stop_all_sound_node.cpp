@@ -14,4 +14,4 @@ public:
 };
 }  // namespace
 
-void RegisterStopAllSoundNode() { RegisterNode<StopAllSoundNode>(); }
+void RegisterStopAllSoundNode() { RegisterNode<StopAllSoundNode>("StopAllSoundNode"); }

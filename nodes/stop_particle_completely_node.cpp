@@ -16,4 +16,4 @@ public:
 };
 }  // namespace
 
-void RegisterStopParticleCompletelyNode() { RegisterNode<StopParticleCompletelyNode>(); }
+void RegisterStopParticleCompletelyNode() { RegisterNode<StopParticleCompletelyNode>("StopParticleCompletelyNode"); }

@@ -14,4 +14,4 @@ public:
 };
 }  // namespace
 
-void RegisterStopParticleNode() { RegisterNode<StopParticleNode>(); }
+void RegisterStopParticleNode() { RegisterNode<StopParticleNode>("StopParticleNode"); }

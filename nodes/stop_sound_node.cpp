@@ -10,4 +10,4 @@ public:
 };
 }  // namespace
 
-void RegisterStopSoundNode() { RegisterNode<StopSoundNode>(); }
+void RegisterStopSoundNode() { RegisterNode<StopSoundNode>("StopSoundNode"); }

@@ -23,4 +23,4 @@ public:
 };
 }  // namespace
 
-void RegisterStopVibrateController() { RegisterNode<StopVibrateController>(); }
+void RegisterStopVibrateController() { RegisterNode<StopVibrateController>("StopVibrateController"); }

@@ -8,4 +8,4 @@ public:
 };
 }  // namespace
 
-void RegisterSwapControlNode() { RegisterNode<SwapControlNode>(); }
+void RegisterSwapControlNode() { RegisterNode<SwapControlNode>("SwapControlNode"); }

@@ -32,4 +32,4 @@ public:
 };
 }  // namespace
 
-void RegisterSwitchSelectionAnimationNode() { RegisterNode<SwitchSelectionAnimationNode>(); }
+void RegisterSwitchSelectionAnimationNode() { RegisterNode<SwitchSelectionAnimationNode>("SwitchSelectionAnimationNode"); }

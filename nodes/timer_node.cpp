@@ -18,4 +18,4 @@ public:
 };
 }  // namespace
 
-void RegisterTimerNode() { RegisterNode<TimerNode>(); }
+void RegisterTimerNode() { RegisterNode<TimerNode>("TimerNode"); }

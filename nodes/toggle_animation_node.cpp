@@ -28,4 +28,4 @@ public:
 };
 }  // namespace
 
-void RegisterToggleAnimationNode() { RegisterNode<ToggleAnimationNode>(); }
+void RegisterToggleAnimationNode() { RegisterNode<ToggleAnimationNode>("ToggleAnimationNode"); }

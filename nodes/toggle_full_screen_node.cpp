@@ -19,4 +19,4 @@ public:
 };
 }  // namespace
 
-void RegisterToggleFullScreenNode() { RegisterNode<ToggleFullScreenNode>(); }
+void RegisterToggleFullScreenNode() { RegisterNode<ToggleFullScreenNode>("ToggleFullScreenNode"); }

@@ -27,4 +27,4 @@ public:
 };
 }  // namespace
 
-void RegisterToggleSelectionNode() { RegisterNode<ToggleSelectionNode>(); }
+void RegisterToggleSelectionNode() { RegisterNode<ToggleSelectionNode>("ToggleSelectionNode"); }

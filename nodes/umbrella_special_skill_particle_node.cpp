@@ -52,4 +52,4 @@ public:
 };
 }  // namespace
 
-void RegisterUmbrellaSpecialSkillParticleNode() { RegisterNode<UmbrellaSpecialSkillParticleNode>(); }
+void RegisterUmbrellaSpecialSkillParticleNode() { RegisterNode<UmbrellaSpecialSkillParticleNode>("UmbrellaSpecialSkillParticleNode"); }

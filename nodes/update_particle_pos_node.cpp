@@ -17,4 +17,4 @@ public:
 };
 }  // namespace
 
-void RegisterUpdateParticlePosNode() { RegisterNode<UpdateParticlePosNode>(); }
+void RegisterUpdateParticlePosNode() { RegisterNode<UpdateParticlePosNode>("UpdateParticlePosNode"); }

@@ -26,4 +26,4 @@ public:
 };
 }  // namespace
 
-void RegisterVibrateControllerNode() { RegisterNode<VibrateControllerNode>(); }
+void RegisterVibrateControllerNode() { RegisterNode<VibrateControllerNode>("VibrateControllerNode"); }

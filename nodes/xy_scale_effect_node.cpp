@@ -43,4 +43,4 @@ public:
 };
 }  // namespace
 
-void RegisterXYScaleEffectNode() { RegisterNode<XYScaleEffectNode>(); }
+void RegisterXYScaleEffectNode() { RegisterNode<XYScaleEffectNode>("XYScaleEffectNode"); }

@@ -145,8 +145,10 @@ TEST_F(GraphLoader, ClassNamesMapToTheirNumbersExactly) {
         for (const auto& [index, output] : a->outputs) EXPECT_EQ(-1, output.target) << type;
         for (const auto& [index, input] : a->inputs) EXPECT_EQ(-1, input.key) << type;
     }
+    EXPECT_EQ(NodeTypeTable(), NodeTypesByName()) << "every class registers under its own name";
     FreeNodePrototypes();
     EXPECT_EQ(nullptr, CreateNode(kDebugNode));
+    for (const auto& [name, type] : NodeTypeTable()) EXPECT_EQ(kUnknownNode, NodeTypeFromName(name)) << name;
 }
 
 TEST(TextIndex, IndicesReadLikeTheFilesAlwaysWereWithinRange) {
@@ -198,14 +200,28 @@ TEST_F(GraphList, GraphsThatCannotLoadAreSkippedAndNeverWritten) {
     EXPECT_EQ(1u, MessageCenter::GetInstance().PostedCount()) << "the level status is posted";
 }
 
+// Counts the ends of frames it is told of.
+class EndFrameProbe : public Node<EndFrameProbe> {
+public:
+    EndFrameProbe() : Node(kDebugNode, {"Next"}, {}) {}
+    int Execute(AI_Component*) override { return -1; }
+    void EndFrame() override { ++ends; }
+    static inline int ends = 0;
+};
+
 TEST_F(GraphList, SameNamedGraphsBothRunEndFrameAndIdsKeepCounting) {
+    NodePrototypes().erase(kDebugNode);
+    RegisterNode<EndFrameProbe>("DebugNode");
+    EndFrameProbe::ends = 0;
     WriteFile("Resources/AI/one/g.json", Graph({{0, "DebugNode", {}, {}}}));
-    WriteFile("Resources/AI/two/g.v2.json", Graph({{0, "LevelStartNode", {}, {}}}));
+    WriteFile("Resources/AI/two/g.v2.json", Graph({{0, "LevelStartNode", {}, {}}, {1, "DebugNode", {}, {}}}));
     WriteFile("Resources/AI/list.json", R"({"a": "Resources/AI/one/g.json", "b": "Resources/AI/two/g.v2.json"})");
     ai->registry.LoadFiles("Resources/AI/list.json");
     EXPECT_EQ(2u, ai->registry.Trees().size());
     EXPECT_EQ(1, ai->registry.FindIdByName("g"));
     EXPECT_EQ(kLevelStartNode, ai->registry.FindByName("g")->NodeAt(0)->type);
+    ai->Update(0.016);
+    EXPECT_EQ(2, EndFrameProbe::ends) << "the graph whose name was taken over ends its frame too";
     ai->SaveLevelData();
     EXPECT_EQ("", ai->registry.GetName(0));
     ai->registry.LoadFiles("Resources/AI/list.json");

@@ -94,6 +94,16 @@ TEST_F(ViewScaleTest, AClickPicksTheBodyDrawnUnderTheMouseWithTheCameraPanned) {
     scripted->SetKey(platform::vk::kLButton, false);
     RunFramesWithEvents(3);
     EXPECT_EQ(nullptr, PickedBody);
+
+    // The eye moved back to two world units per pixel: now the decoy is under the mouse.
+    Camera& camera = FindRenderer()->camera;
+    camera.eye.z = 3;
+    camera.dirty = true;
+    RunFrames();
+    EXPECT_TRUE(Near({0, 0, 255, 255}, Pixel(mouseX, 719 - mouseY))) << "the decoy is drawn under the mouse";
+    scripted->SetKey(platform::vk::kLButton, true);
+    RunFramesWithEvents(4);
+    EXPECT_EQ(GameStateManager::FindObjectByName("Decoy")->Get<Body>(BODY), PickedBody);
 }
 
 }  // namespace

@@ -102,4 +102,32 @@ TEST_F(DisplayNodes, NothingToShowWritesNothingAndGoesOn) {
     }
 }
 
+TEST_F(DisplayNodes, APositionBeyondTheLargestNodeIndexIsSkippedAndTheGraphSaysSoOnce) {
+    // Two billion and one past the bound are refused; the bound itself is kept.
+    const std::string graph = Graph({{0, "DisplayIntVarNode", {1}, {In("int", 0, true), In("int", 0)}},
+                                     {1, "DisplayStringVarNode", {2}, {In("int", 1, true), In("string", 0)}},
+                                     {2, "DisplayIntVarNode", {}, {In("int", 2, true), In("int", 0)}}},
+                                    "{}", R"({"int": {"0": {"name": "Far", "val": 2000000000},
+                                        "1": {"name": "JustPast", "val": 65536},
+                                        "2": {"name": "Last", "val": 65535}}})");
+    const std::string values =
+        R"({"int": {"0": {"name": "Value", "val": 0}}, "string": {"0": {"name": "Value", "val": ""}}})";
+    GameObject* first = Looker(graph, values, "First");
+    GameObject* second = Dress(Spawn("Second", "looks", values));
+    testing::internal::CaptureStdout();
+    for (int frame = 1; frame <= 3; ++frame) {
+        for (GameObject* object : {first, second}) {
+            Var<int>(object, "Value") = frame * 10 + (object == first ? 1 : 2);
+            Var<std::string>(object, "Value") = std::to_string(frame);
+            EXPECT_EQ(-1, Run(object));
+        }
+    }
+    const std::string printed = testing::internal::GetCapturedStdout();
+    EXPECT_EQ(65536u, FontOf(first).intValues.size());
+    EXPECT_EQ(31, FontOf(first).intValues.back());
+    EXPECT_TRUE(FontOf(first).stringValues.empty());
+    EXPECT_EQ(65536u, FontOf(second).intValues.size());
+    EXPECT_EQ("graph \"looks\": a text position of 2000000000 is beyond 65535 and was not shown\n", printed);
+}
+
 }  // namespace
