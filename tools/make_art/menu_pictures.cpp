@@ -51,31 +51,6 @@ Canvas Marker() {
     return marker;
 }
 
-// One portrait cell: a head and shoulders in the team colour. Each character has its own
-// mark: the lady a hat brim, the boxer gloves, the ninja a mask band. `bob` animates it.
-Canvas PortraitCell(int character, Colour team, int bob) {
-    Canvas cell(32, 32, Shaded(team, 90));
-    cell.FillRect(6, 22 + bob, 20, 10, team);
-    cell.FillCircle(16, 13 + bob, 7, {240, 200, 160, 255});
-    cell.Set(13, 12 + bob, kInk);
-    cell.Set(19, 12 + bob, kInk);
-    if (character == 0) cell.FillRect(7, 6 + bob, 18, 2, team);
-    if (character == 1) {
-        cell.FillCircle(6, 22 + bob, 4, kRed);
-        cell.FillCircle(26, 22 + bob, 4, kRed);
-    }
-    if (character == 2) cell.FillRect(9, 11 + bob, 14, 3, kInk);
-    return cell;
-}
-
-// Two cells side by side: still, then bobbing.
-Canvas Portrait(int character, Colour team) {
-    Canvas sheet(64, 32, kClear);
-    sheet.Paste(PortraitCell(character, team, 0), 0, 0);
-    sheet.Paste(PortraitCell(character, team, 1), 32, 0);
-    return sheet;
-}
-
 Canvas BlankPortrait() {
     Canvas cell(32, 32, {90, 90, 100, 255});
     cell.FillCircle(16, 14, 6, {130, 130, 140, 255});
@@ -109,12 +84,6 @@ std::vector<Picture> DrawMenuPictures() {
             {"button.png", Panel(48, 16, {236, 176, 80, 255})},
             {"panel.png", Panel(64, 48, kCream)},
             {"marker.png", Marker()},
-            {"lady_red.png", Portrait(0, kRed)},
-            {"boxer_red.png", Portrait(1, kRed)},
-            {"ninja_red.png", Portrait(2, kRed)},
-            {"lady_blue.png", Portrait(0, kBlue)},
-            {"boxer_blue.png", Portrait(1, kBlue)},
-            {"ninja_blue.png", Portrait(2, kBlue)},
             {"portrait_blank.png", BlankPortrait()},
             {"stage1.png", Stage({120, 180, 240, 255}, {84, 160, 64, 255})},
             {"stage2.png", Stage({240, 170, 110, 255}, {200, 160, 90, 255})},

@@ -5,6 +5,7 @@
 #include "tools/make_art/level_pictures.h"
 #include "tools/make_art/menu_pictures.h"
 #include "tools/make_art/pause_pictures.h"
+#include "tools/make_art/portrait_pictures.h"
 #include "tools/make_art/stage_pictures.h"
 #include "tools/make_art/palette.h"
 
@@ -114,6 +115,7 @@ std::vector<Picture> DrawAllPictures() {
     for (Picture& picture : DrawLevelPictures()) pictures.push_back(std::move(picture));
     for (Picture& picture : DrawPausePictures()) pictures.push_back(std::move(picture));
     for (Picture& picture : DrawStagePictures()) pictures.push_back(std::move(picture));
+    for (Picture& picture : DrawPortraitPictures()) pictures.push_back(std::move(picture));
     for (Picture& picture : DrawCombatPictures()) pictures.push_back(std::move(picture));
     return pictures;
 }
