@@ -1,9 +1,8 @@
 #include "tools/make_art/pause_pictures.h"
 
-#include <cstring>
-
 #include "tools/make_art/menu_pictures.h"
 #include "tools/make_art/palette.h"
+#include "tools/make_art/pixel_text.h"
 
 namespace {
 
@@ -17,65 +16,18 @@ const Colour kCream = {250, 240, 214, 255};
 const Colour kChosenFill = {236, 176, 80, 255};
 const Colour kRestingFill = {150, 140, 128, 255};
 
-// Capitals of a 5 x 7 pixel alphabet, only the letters the overlay spells; '#' is ink.
-struct Glyph {
-    char letter;
-    const char* rows[7];
-};
-constexpr Glyph kGlyphs[] = {
-    {'A', {".###.", "#...#", "#...#", "#####", "#...#", "#...#", "#...#"}},
-    {'D', {"####.", "#...#", "#...#", "#...#", "#...#", "#...#", "####."}},
-    {'E', {"#####", "#....", "#....", "####.", "#....", "#....", "#####"}},
-    {'I', {"#####", "..#..", "..#..", "..#..", "..#..", "..#..", "#####"}},
-    {'M', {"#...#", "##.##", "#.#.#", "#.#.#", "#...#", "#...#", "#...#"}},
-    {'N', {"#...#", "##..#", "#.#.#", "#..##", "#...#", "#...#", "#...#"}},
-    {'P', {"####.", "#...#", "#...#", "####.", "#....", "#....", "#...."}},
-    {'R', {"####.", "#...#", "#...#", "####.", "#.#..", "#..#.", "#...#"}},
-    {'S', {".####", "#....", "#....", ".###.", "....#", "....#", "####."}},
-    {'T', {"#####", "..#..", "..#..", "..#..", "..#..", "..#..", "..#.."}},
-    {'U', {"#...#", "#...#", "#...#", "#...#", "#...#", "#...#", ".###."}},
-};
-constexpr int kGlyphWidth = 5;
-constexpr int kGlyphHeight = 7;
-constexpr int kAdvance = kGlyphWidth + 1;
-
-const Glyph* FindGlyph(char letter) {
-    for (const Glyph& glyph : kGlyphs) {
-        if (glyph.letter == letter) return &glyph;
-    }
-    return nullptr;
-}
-
-int TextWidth(const char* text, int scale) { return (static_cast<int>(std::strlen(text)) * kAdvance - 1) * scale; }
-
-// Writes `text` centred on `centreX` with its top at `top`; a space or an unknown letter is a gap.
-void Write(Canvas& canvas, const char* text, int centreX, int top, int scale, Colour ink) {
-    int left = centreX - TextWidth(text, scale) / 2;
-    for (const char* c = text; *c != '\0'; ++c, left += kAdvance * scale) {
-        const Glyph* glyph = FindGlyph(*c);
-        if (!glyph) continue;
-        for (int row = 0; row < kGlyphHeight; ++row) {
-            for (int column = 0; column < kGlyphWidth; ++column) {
-                if (glyph->rows[row][column] == '#') {
-                    canvas.FillRect(left + column * scale, top + row * scale, scale, scale, ink);
-                }
-            }
-        }
-    }
-}
-
 // The whole screen with choice `chosen` lit and marked by a thorn on its left.
 Canvas PauseCell(int chosen) {
     static const char* const kChoices[kChoiceCount] = {"RESUME", "RESTART", "MAIN MENU"};
     const int centreX = kCellWidth / 2;
     Canvas cell(kCellWidth, kCellHeight, kDim);
     cell.Paste(Panel(128, 132, kCream), centreX - 64, 24);
-    Write(cell, "PAUSED", centreX, 34, 2, kInk);
+    WritePixelText(cell, "PAUSED", centreX, 34, 2, kInk);
     for (int choice = 0; choice < kChoiceCount; ++choice) {
         const int top = 60 + choice * 28;
         const bool lit = choice == chosen;
         cell.Paste(Panel(104, 20, lit ? kChosenFill : kRestingFill), centreX - 52, top);
-        Write(cell, kChoices[choice], centreX, top + 7, 1, kInk);
+        WritePixelText(cell, kChoices[choice], centreX, top + 7, 1, kInk);
         if (!lit) continue;
         for (int x = 0; x < 6; ++x) {
             const int reach = 6 - x;
