@@ -144,6 +144,63 @@ TEST_F(GameLevels, ABubbleRisingOutOfTheGroundCarriesACharacterUp) {
     EXPECT_EQ(Level_3, GameStateManager::currentState);
 }
 
+// Knocked off the stage, each of the four players comes back at its team's point and, with
+// no key pressed, stays standing there while the stage's hazards go on popping and rising.
+class RespawnOnAHazardStage : public GameLevels, public ::testing::WithParamInterface<GameState> {};
+
+TEST_P(RespawnOnAHazardStage, LeavesEveryPlayerStandingAtItsPointUntilItMoves) {
+    StartFourPlayers(GetParam());
+    const std::vector<std::string> names = {"LadyRed0", "NinjaBlue1", "BoxerRed2", "BoxerBlue3"};
+    for (const std::string& name : names) {
+        GameObject* player = Named(name);
+        ASSERT_NE(nullptr, player) << name;
+        PutAt(player, {Where(player).x, -880.0f});  // down into the abyss under the stage
+    }
+    Until([] { return false; }, 3);
+    std::map<std::string, Vec2> points;
+    for (const std::string& name : names) {
+        points[name] = Where(Named(name));
+        ASSERT_GT(points[name].y, -100.0f) << name << " is back on the stage";
+    }
+    // Eight seconds: two whole rises of every bubble, several pops of every cactus.
+    for (int frame = 0; frame < 480; ++frame) {
+        ASSERT_FALSE(Until([] { return false; }, 1)) << "the match went on";
+        for (const std::string& name : names) {
+            const Vec2 now = Where(Named(name));
+            ASSERT_NEAR(points[name].x, now.x, 4.0f) << name << " was carried off at frame " << frame;
+            ASSERT_LT(now.y, points[name].y + 4.0f) << name << " was lifted at frame " << frame;
+        }
+    }
+    for (const std::string& name : names) {
+        EXPECT_NEAR(-86.0f, Where(Named(name)).y, 4.0f) << name << " stands on its platform";
+    }
+    EXPECT_EQ(GetParam(), GameStateManager::currentState);
+}
+
+INSTANTIATE_TEST_SUITE_P(DesertAndLagoon, RespawnOnAHazardStage, ::testing::Values(Level_2, Level_3),
+                         [](const ::testing::TestParamInfo<GameState>& info) {
+                             return "Level" + std::to_string(info.index + 2);
+                         });
+
+// Standing right at the end of a platform, over the shore the bubbles rise from, nobody is
+// picked up: the columns pass beside the platforms, not through their ends.
+TEST_F(GameLevels, BubblesRiseBesideThePlatformsNotThroughTheirEnds) {
+    StartTwoPlayers(Level_3);
+    const float halfWidth = red->Get<Body>(BODY)->width / 2.0f;
+    const Body* left = Named("Platform2")->Get<Body>(BODY);
+    const Body* right = Named("Platform3")->Get<Body>(BODY);
+    PutAt(red, {left->Position().x + left->width / 2.0f - halfWidth, -80.0f});
+    PutAt(blue, {right->Position().x - right->width / 2.0f + halfWidth, -80.0f});
+    Until([] { return false; }, 20);
+    const float redStands = Where(red).y, blueStands = Where(blue).y;
+    // Eight seconds: every bubble rises past the platforms twice.
+    for (int frame = 0; frame < 480; ++frame) {
+        ASSERT_FALSE(Until([] { return false; }, 1)) << "the match went on";
+        ASSERT_LT(Where(red).y, redStands + 4.0f) << "red was lifted at frame " << frame;
+        ASSERT_LT(Where(blue).y, blueStands + 4.0f) << "blue was lifted at frame " << frame;
+    }
+}
+
 TEST_F(GameLevels, TheSceneryOfTheLagoonDriftsWhileThePlayGoesOn) {
     StartTwoPlayers(Level_3);
     GameObject* isles = Named("Isles");

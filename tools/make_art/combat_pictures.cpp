@@ -67,9 +67,12 @@ Canvas Shield(Colour team) {
     return shield;
 }
 
-// The Ninja's marker: a small flag on a short pole.
+// The Ninja's marker: a small flag on a short pole, standing where the Ninja stood. The
+// marker's body is dropped 64 units under his centre, 22 under his feet, and a sprite is drawn
+// centred on its body; so the flag fills only the top of a tall picture (two units a pixel,
+// 54 pixels for a 108-unit sprite) and the clear rest below it reaches down to the body.
 Canvas Marker(Colour team) {
-    Canvas marker(16, 16, kClear);
+    Canvas marker(16, 54, kClear);
     marker.FillRect(3, 1, 2, 15, kInk);
     marker.FillRect(5, 2, 9, 6, kInk);
     marker.FillRect(5, 3, 8, 4, team);
