@@ -51,12 +51,15 @@ void EnterResourcesCopy() {
     std::atexit(RemoveScratch);
 }
 
-void StartEngineOnce() {
-    static bool started = false;
-    if (started) return;
-    started = true;
+namespace {
+
+platform::ScriptedBackend* StartOnce(bool withGl) {
+    static platform::ScriptedBackend* backend = nullptr;
+    if (backend) return backend;
     EnterResourcesCopy();
-    platform::Install(std::make_unique<platform::ScriptedBackend>(false));
+    auto owned = std::make_unique<platform::ScriptedBackend>(withGl);
+    backend = owned.get();
+    platform::Install(std::move(owned));
     if (!StartUp()) {
         std::fprintf(stderr, "fuzz: the engine does not start on the scripted backend\n");
         std::abort();
@@ -71,7 +74,14 @@ void StartEngineOnce() {
     MessagePrototypes::GetInstance();
     MousePosition();
     std::atexit(ResetEngine);
+    return backend;
 }
+
+}  // namespace
+
+void StartEngineOnce() { StartOnce(false); }
+
+platform::ScriptedBackend& StartGameOnce() { return *StartOnce(true); }
 
 std::string Text(const uint8_t* data, size_t size) { return std::string(reinterpret_cast<const char*>(data), size); }
 

@@ -4,6 +4,10 @@
 #include <cstdint>
 #include <string>
 
+namespace platform {
+class ScriptedBackend;
+}
+
 // What every fuzz target shares: a private copy of the game's Resources/ to read and write in,
 // and the engine started no further than a loader needs.
 namespace fuzz {
@@ -14,6 +18,10 @@ void EnterResourcesCopy();
 
 // The engine as the game starts it, on the scripted backend without a window (once per process).
 void StartEngineOnce();
+
+// The engine as the game starts it, drawing for real through GL into an offscreen window, on a
+// scripted backend whose keys, mouse and clock the target drives (once per process).
+platform::ScriptedBackend& StartGameOnce();
 
 std::string Text(const uint8_t* data, size_t size);
 
