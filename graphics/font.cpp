@@ -6,6 +6,7 @@
 
 #include <epoxy/gl.h>
 
+#include "core/data_problems.h"
 #include "graphics/font_manager.h"
 #include "graphics/gl_available.h"
 #include "graphics/matrix_math.h"
@@ -142,7 +143,7 @@ float ReadNumber(const json::Value& object, const char* key) {
     const json::Value* value = json::Find(object, key);
     float result = 0;
     if (value && !json::GetFloat(value, result)) {
-        std::printf("Font: \"%s\" must be a number, not %s; 0 used\n", key, json::TypeName(value));
+        DataProblems::Report("Font: \"%s\" must be a number, not %s; 0 used\n", key, json::TypeName(value));
     }
     return result;
 }
@@ -150,7 +151,7 @@ float ReadNumber(const json::Value& object, const char* key) {
 void ReadString(const json::Value& object, const char* key, std::string& out) {
     const json::Value* value = json::Find(object, key);
     if (value && !json::GetString(value, out)) {
-        std::printf("Font: \"%s\" must be a string, not %s; kept as \"%s\"\n", key, json::TypeName(value),
+        DataProblems::Report("Font: \"%s\" must be a string, not %s; kept as \"%s\"\n", key, json::TypeName(value),
                     out.c_str());
     }
 }
@@ -159,7 +160,7 @@ void ReadString(const json::Value& object, const char* key, std::string& out) {
 void Font::Unserialize(const json::Member& member) {
     const json::Value& object = member.value;
     if (!object.IsObject()) {
-        std::printf("Font: the settings must be an object, not %s; defaults kept\n", json::TypeName(&object));
+        DataProblems::Report("Font: the settings must be an object, not %s; defaults kept\n", json::TypeName(&object));
         return;
     }
     fontSize = ReadNumber(object, "fontSize");

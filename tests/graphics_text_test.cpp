@@ -197,9 +197,12 @@ TEST_F(TextTest, AFontFileThatCannotBeOpenedKeepsTheGlyphsInUse) {
     StartEngine();
     testing::internal::CaptureStdout();
     LoadLevel(R"("Sign": {"Name": "Sign", "Type": "Default", "Active": true, "Font": {"fontSize": 0.002,
-        "text": "Hi", "alpha": 1, "ttfFile": "Resources/Fonts/NoSuchFont.ttf"}})");
+        "text": "Hi", "textPosX": "left", "alpha": 1, "ttfFile": "Resources/Fonts/NoSuchFont.ttf"}})");
     const std::string printed = testing::internal::GetCapturedStdout();
     EXPECT_NE(std::string::npos, printed.find("Failed to initialise face."));
+    EXPECT_NE(std::string::npos,
+              printed.find("Resources/levelData/test_level.json: Font: \"textPosX\" must be a number, not string"))
+        << "a bad setting names the level file: " << printed;
     Font* sign = GameStateManager::FindObjectByName("Sign")->Get<Font>(FONT);
     EXPECT_TRUE(sign->loaded);
     ASSERT_NE(nullptr, sign->glyphs);
