@@ -132,6 +132,7 @@ void GameStateManager::ResetLevel() {
     // The pairs name the objects just destroyed, and the next level's graphs run before
     // physics publishes new ones.
     CollisionMessage::Pairs().clear();
+    CollisionMessage::Touches().clear();
     isPaused = false;
     SetPhysicsPaused(false);
     SoundSystem::GetInstance().StopAll();

@@ -1,9 +1,13 @@
 #pragma once
 
+#include <algorithm>
+#include <functional>
+
 #include "core/game_object.h"
 #include "graph/ai_manager.h"
 #include "graph/node.h"
 #include "graph/node_helpers.h"
+#include "physics/collision_message.h"
 
 // What `object` collided with in the last physics step; null before physics first reported,
 // or when it touched nothing.
@@ -12,6 +16,20 @@ inline GameObject* CollisionPartner(const GameObject* object) {
     if (!object || !manager || !manager->collisions) return nullptr;
     auto it = manager->collisions->find(const_cast<GameObject*>(object));
     return it == manager->collisions->end() ? nullptr : it->second;
+}
+
+// Whether anything `object` touched in the last physics step passes `test`; unlike
+// CollisionPartner, every partner counts, not only the first.
+template <typename Test>
+bool AnyCollisionPartner(const GameObject* object, Test test) {
+    const auto& touches = CollisionMessage::Touches();
+    auto it = std::lower_bound(touches.begin(), touches.end(), object, [](const auto& touch, const GameObject* key) {
+        return std::less<const GameObject*>()(touch.first, key);
+    });
+    for (; it != touches.end() && it->first == object; ++it) {
+        if (test(*it->second)) return true;
+    }
+    return false;
 }
 
 // An object input that only counts when it is bound to a graph-wide variable.

@@ -4,6 +4,7 @@
 #include "nodes/body_of.h"
 #include "nodes/move_queue.h"
 #include "nodes/object_receiver.h"
+#include "physics/physics.h"
 
 namespace {
 // The holder lets go of the ball: it comes back into play just in front of the holder, at
@@ -26,7 +27,12 @@ public:
 
         SetBallInPlay(*ball, true);
         const Vec2 at = body->Position();
-        const float x = sprite->scaleX > 0 ? at.x + body->width + 8.0f : at.x - body->width - 8.0f;
+        float x = sprite->scaleX > 0 ? at.x + body->width + 8.0f : at.x - body->width - 8.0f;
+        // A holder pressed against a wall (a closed scene edge) must not let the ball through it,
+        // out of everyone's reach: the ball stops at the wall, on the holder's side.
+        if (const Physics* physics = Physics::Current()) {
+            x = physics->SlideX(at.x, x, at.y, {ballBody->width * 0.5f, ballBody->height * 0.5f});
+        }
         ballBody->shape->SetPosition(x, at.y);
         ballBody->velX = ballBody->velY = 0;
         ballBody->accX = ballBody->accY = 0;

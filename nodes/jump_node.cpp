@@ -25,22 +25,23 @@ public:
     }
 
 private:
-    // Standing on: the character's bottom is at most 5 units below the top of what it touched.
+    // Standing on: the character's bottom is at most 5 units below the top of a platform or
+    // player it touches. Every partner counts: beside a wall the wall may be the first one.
     // Box bounds serve every shape.
     static bool HasLanded(const GameObject& self) {
-        const GameObject* partner = CollisionPartner(&self);
-        if (!partner) return false;
-        if (partner->typeId != GameObject::LookUpTypeId("Platform") &&
-            partner->typeId != GameObject::LookUpTypeId("Player")) {
-            return false;
-        }
         const Body* body = BodyOf(&self);
-        const Body* ground = BodyOf(partner);
-        if (!body || !ground) return false;
-        Vec2 min, max, groundMin, groundMax;
+        if (!body) return false;
+        Vec2 min, max;
         body->shape->Bounds(min, max);
-        ground->shape->Bounds(groundMin, groundMax);
-        return min.y + 5.0f > groundMax.y;
+        const uint32_t platform = GameObject::LookUpTypeId("Platform");
+        const uint32_t player = GameObject::LookUpTypeId("Player");
+        return AnyCollisionPartner(&self, [&](const GameObject& partner) {
+            const Body* ground = BodyOf(&partner);
+            if ((partner.typeId != platform && partner.typeId != player) || !ground) return false;
+            Vec2 groundMin, groundMax;
+            ground->shape->Bounds(groundMin, groundMax);
+            return min.y + 5.0f > groundMax.y;
+        });
     }
 };
 }  // namespace

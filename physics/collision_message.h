@@ -1,6 +1,8 @@
 #pragma once
 
 #include <map>
+#include <utility>
+#include <vector>
 
 #include "core/message.h"
 
@@ -11,4 +13,8 @@ class GameObject;
 class CollisionMessage : public MessageOf<CollisionMessage, COLLISION> {
 public:
     static std::map<GameObject*, GameObject*>& Pairs();
+    // Every partner of every object in the frame, both ways, sorted by object: what the
+    // one-partner map leaves out, for a question no single partner answers (is anything
+    // under me?).
+    static std::vector<std::pair<GameObject*, GameObject*>>& Touches();
 };

@@ -12,12 +12,15 @@ void CollisionPairs::Add(GameObject* a, GameObject* b) {
     entries_.push_back({b, a, static_cast<uint32_t>(entries_.size())});
 }
 
-void CollisionPairs::Publish(std::map<GameObject*, GameObject*>& pairs) {
+void CollisionPairs::Publish(std::map<GameObject*, GameObject*>& pairs,
+                             std::vector<std::pair<GameObject*, GameObject*>>& touches) {
     const std::less<GameObject*> before;
     std::sort(entries_.begin(), entries_.end(), [&before](const Entry& x, const Entry& y) {
         if (x.key != y.key) return before(x.key, y.key);
         return x.order < y.order;
     });
+    touches.clear();
+    for (const Entry& e : entries_) touches.emplace_back(e.key, e.partner);
     // The first partner of each object wins, as with a map insert.
     const auto sameKey = [](const Entry& x, const Entry& y) { return x.key == y.key; };
     auto last = std::unique(entries_.begin(), entries_.end(), sameKey);

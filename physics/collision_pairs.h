@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <map>
+#include <utility>
 #include <vector>
 
 class GameObject;
@@ -14,7 +15,9 @@ class CollisionPairs {
 public:
     void Begin();
     void Add(GameObject* a, GameObject* b);
-    void Publish(std::map<GameObject*, GameObject*>& pairs);
+    // `touches` receives every pair both ways, sorted by object, each object's partners in the
+    // order they were found.
+    void Publish(std::map<GameObject*, GameObject*>& pairs, std::vector<std::pair<GameObject*, GameObject*>>& touches);
 
 private:
     struct Entry {

@@ -10,6 +10,7 @@
 #include "physics/collision_message.h"
 #include "physics/collision_tests.h"
 #include "physics/picking.h"
+#include "physics/shape.h"
 
 namespace {
 Physics* current = nullptr;
@@ -29,6 +30,7 @@ Physics* Physics::Current() { return current; }
 void Physics::ResetShared() {
     ClearPick();
     CollisionMessage::Pairs().clear();
+    CollisionMessage::Touches().clear();
 }
 
 bool Physics::Update(double dt) {
@@ -54,6 +56,20 @@ void Physics::AddBody(Body* body) {
 void Physics::RemoveBody(Body* body) {
     auto it = std::find(bodies.begin(), bodies.end(), body);
     if (it != bodies.end()) bodies.erase(it);
+}
+
+float Physics::SlideX(float fromX, float toX, float y, Vec2 half) const {
+    const bool rightwards = toX >= fromX;
+    float stop = toX;
+    for (const Body* body : bodies) {
+        if (!body->active || body->isMove || !body->isContact || body->shape->type == PILLAR_SHAPE) continue;
+        Vec2 min, max;
+        body->shape->Bounds(min, max);
+        if (min.y >= y + half.y || max.y <= y - half.y) continue;
+        if (rightwards && min.x >= fromX) stop = std::min(stop, min.x - half.x);
+        if (!rightwards && max.x <= fromX) stop = std::max(stop, max.x + half.x);
+    }
+    return rightwards ? std::max(stop, fromX) : std::min(stop, fromX);
 }
 
 void Physics::IntegrateBodies(double dt) {
@@ -107,7 +123,7 @@ void Physics::DetectCollisions() {
             }
         }
     }
-    pairs_.Publish(CollisionMessage::Pairs());
+    pairs_.Publish(CollisionMessage::Pairs(), CollisionMessage::Touches());
     collisionMessage->Post();
 }
 

@@ -37,6 +37,11 @@ public:
     void AddBody(Body* body);
     void RemoveBody(Body* body);
 
+    // Where a box of half-size `half` at height `y`, slid along x from `fromX` towards `toX`,
+    // comes to a stop against the first wall in its way: a still, active body that takes part
+    // in contacts (pillars only report). `toX` when nothing is in the way; never behind `fromX`.
+    float SlideX(float fromX, float toX, float y, Vec2 half) const;
+
     // Forgets the shared picking and collision state, for a fresh start.
     static void ResetShared();
 

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <algorithm>
+#include <functional>
+
 #include <string>
 #include <vector>
 
@@ -59,11 +62,16 @@ protected:
     }
     static Body* BodyOf(GameObject* object) { return object->Get<Body>(BODY); }
 
-    // What physics reports after a step in which the two touched.
+    // What physics reports after a step in which the two touched: the later touch is each
+    // object's partner, and both are among its touches.
     void Touch(GameObject* a, GameObject* b) {
         CollisionMessage::Pairs()[a] = b;
         CollisionMessage::Pairs()[b] = a;
         ai->collisions = &CollisionMessage::Pairs();
+        auto& touches = CollisionMessage::Touches();
+        touches.insert(touches.end(), {{a, b}, {b, a}});
+        std::stable_sort(touches.begin(), touches.end(),
+                         [](const auto& p, const auto& q) { return std::less<GameObject*>()(p.first, q.first); });
     }
 
     // The end of the graph update and the start of the next frame: queued moves are posted

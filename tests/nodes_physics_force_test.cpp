@@ -166,6 +166,7 @@ TEST_F(ForceNodes, ASecondJumpWaitsForLandingOnAPlatformOrPlayer) {
         float bottomBelowTop;  // how far the jumper's bottom sinks below the partner's top
         bool reported;
         bool jumpsAgain;
+        bool againstAWall = false;  // the wall is the partner the one-partner map keeps
     } cases[] = {
         {"before any collision report", "Platform", 0, false, false},
         {"standing on a platform", "Platform", 0, true, true},
@@ -174,10 +175,13 @@ TEST_F(ForceNodes, ASecondJumpWaitsForLandingOnAPlatformOrPlayer) {
         {"standing on a player", "Player", 0, true, true},
         {"standing on a ball", "Ball", 0, true, false},
         {"against a platform's side", "Platform", 20, true, false},
+        {"standing on a platform against a wall", "Platform", 0, true, true, true},
+        {"standing on a ball against a wall", "Ball", 0, true, false, true},
     };
     for (const Case& c : cases) {
         ai->collisions = nullptr;
         CollisionMessage::Pairs().clear();
+        CollisionMessage::Touches().clear();
         Load({{0, "JumpNode", {}, {In("double", 0)}}});
         Controller* controller = GiveController(self);
         Var<double>(self, "d") = 0;
@@ -187,6 +191,11 @@ TEST_F(ForceNodes, ASecondJumpWaitsForLandingOnAPlatformOrPlayer) {
         // The jumper's bottom is at 100 - 16 = 84; the ground's top at 84 + bottomBelowTop.
         GiveBody(ground, 0, 84 - 50 + c.bottomBelowTop, 200, 100, BOX_SHAPE, 0);
         if (c.reported) Touch(self, ground);
+        if (c.againstAWall) {
+            GameObject* wall = Spawn("Wall", "g", "{}", "Boundary");
+            GiveBody(wall, 30, 100, 20, 700, BOX_SHAPE, 0);
+            Touch(self, wall);
+        }
         EXPECT_EQ(-1, Run(self)) << c.situation << ": the chain goes on either way";
         ApplyQueuedMoves();
         EXPECT_EQ(Vec2(0, c.jumpsAgain ? 2 * 30000 : 30000), Acc(self)) << c.situation;
