@@ -82,4 +82,98 @@ TEST_F(GameMatch, ACharacterWhoWalksOffTheStageRespawnsAtItsTeamsPointUnderItsLi
     EXPECT_EQ(Level_1, GameStateManager::currentState);
 }
 
+// Pressed against an edge it may not cross, the carrier lets go of the ball: dropped or thrown,
+// the ball stays on the carrier's side, in view.
+TEST_F(GameMatch, ABallLetGoAgainstAClosedEdgeStaysOnTheCarriersSide) {
+    StartLevelOne();
+    ASSERT_TRUE(HoldUntil('D', [this] { return Carried(ball); }, 200)) << "red reaches the ball";
+    // Red may not cross the start screen's left edge: it runs into it and stays there.
+    scripted->SetKey('A', true);
+    Until([] { return false; }, 150);
+    EXPECT_EQ(1, Scene());
+    for (int letGo : {'G', 'F'}) {  // Pull drops, Push throws
+        ASSERT_TRUE(Until([this] { return Carried(ball); }, 120)) << "red holds the ball against the edge";
+        scripted->SetKey(letGo, true);
+        ASSERT_TRUE(Until([this] { return !Carried(ball); }, 10));
+        scripted->SetKey(letGo, false);
+        for (int frame = 0; frame < 60; ++frame) {
+            ASSERT_TRUE(OnScreen(Where(ball)))
+                << char(letGo) << ": the ball at " << Where(ball).x << ", " << Where(ball).y << " frame " << frame;
+            Until([] { return false; }, 1);
+        }
+    }
+    scripted->SetKey('A', false);
+}
+
+// Pressed against an edge wall, a character on the ground jumps every time Jump is pressed, not
+// only the first time.
+TEST_F(GameMatch, ACharacterAgainstAnEdgeWallJumpsEveryTime) {
+    StartLevelOne();
+    scripted->SetKey('A', true);
+    Until([] { return false; }, 90);  // off its platform and into the start screen's left wall
+    const float ground = Where(red).y;
+    for (int jump = 1; jump <= 3; ++jump) {
+        scripted->SetKey(' ', true);
+        EXPECT_TRUE(Until([&] { return Where(red).y > ground + 60.0f; }, 30)) << "jump " << jump << " leaves the ground";
+        scripted->SetKey(' ', false);
+        ASSERT_TRUE(Until([&] { return Where(red).y < ground + 1.0f; }, 120)) << "jump " << jump << " lands";
+        Until([] { return false; }, 30);
+    }
+    scripted->SetKey('A', false);
+}
+
+// A Ninja's marker belongs to the screen it was dropped on: once the camera moves on, a marker
+// left behind is gone and the next Skill drops a new one, so neither the Ninja carrying the
+// ball nor the one left behind ever jumps out of view.
+TEST_F(GameMatch, ANinjasMarkerLeftBehindByTheCameraIsGone) {
+    StartLevel(Level_1, {{0, NinjaRed}, {1, NinjaBlue}});
+    GameObject* redNinja = Named("NinjaRed0");
+    GameObject* blueNinja = Named("NinjaBlue1");
+    ASSERT_TRUE(redNinja && blueNinja);
+    red = redNinja;
+    // Both drop their markers in the middle screen; red then carries the ball to the right.
+    scripted->SetKey('D', true);
+    Until([] { return false; }, 48);
+    scripted->SetKey('D', false);
+    for (int skill : {'R', 'I'}) HoldUntil(skill, [] { return false; }, 9);
+    EXPECT_GT(Where(Named("NinjaRedSkill1")).y, -1000.0f) << "red's marker is down";
+    EXPECT_GT(Where(Named("NinjaBlueSkill1")).y, -1000.0f) << "blue's marker is down";
+    CarryIntoNextScene(red, 'D', 2, 1640.0f);
+    EXPECT_TRUE(OnScreen(Where(blueNinja))) << "blue, left behind, is back in the new screen";
+    Until([] { return false; }, 130);  // the skill is ready again
+
+    for (int use = 1; use <= 2; ++use) {  // the first use drops a new marker, the second jumps to it
+        scripted->SetKey('R', true);
+        scripted->SetKey('I', true);
+        for (int frame = 0; frame < 130; ++frame) {
+            if (frame == 9) {
+                scripted->SetKey('R', false);
+                scripted->SetKey('I', false);
+            }
+            ASSERT_TRUE(Carried(ball)) << "red keeps the ball";
+            ASSERT_TRUE(OnScreen(Where(redNinja))) << "use " << use << ", frame " << frame << ": red at "
+                                                   << Where(redNinja).x << ", " << Where(redNinja).y;
+            ASSERT_TRUE(OnScreen(Where(blueNinja))) << "use " << use << ", frame " << frame << ": blue at "
+                                                    << Where(blueNinja).x << ", " << Where(blueNinja).y;
+            Until([] { return false; }, 1);
+        }
+    }
+    EXPECT_LT(Where(Named("NinjaRedSkill1")).y, -1000.0f) << "red jumped to the new marker and put it away";
+    EXPECT_EQ(2, Scene());
+}
+
+// Whatever put them there, a free ball and a player out of the camera's view come back after a
+// moment: the ball in the middle of the screen, the player at its team's point under its light.
+TEST_F(GameMatch, AFreeBallAndAPlayerOutOfViewComeBackAfterAMoment) {
+    StartLevelOne();
+    ball->Get<Body>(BODY)->shape->SetPosition(-700.0f, -280.0f);  // on the ground of the left screen
+    blue->Get<Body>(BODY)->shape->SetPosition(-900.0f, -250.0f);
+    Until([] { return false; }, 30);
+    EXPECT_FALSE(OnScreen(Where(ball))) << "not at once: a ball flying over the top may still come down";
+    EXPECT_TRUE(Until([this] { return OnScreen(Where(ball)) && OnScreen(Where(blue)); }, 60));
+    EXPECT_TRUE(Near({360, -200}, Where(ball), 30.0f)) << Where(ball).x << ", " << Where(ball).y;
+    EXPECT_TRUE(Near({750, -60}, Where(blue), 30.0f)) << Where(blue).x << ", " << Where(blue).y;
+    EXPECT_TRUE(Until([] { return LightOn("RespawnLight11"); }, 5));
+}
+
 }  // namespace
