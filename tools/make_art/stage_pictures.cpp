@@ -71,13 +71,26 @@ Canvas Cactus() {
     return cactus;
 }
 
-// A moonlit lagoon sky: deep blue to violet, a moon and a scatter of stars.
+// A moonlit lagoon sky: deep blue to violet, a crescent moon and a scatter of stars.
 Canvas NightSky() {
     Canvas sky(192, 36);
     for (int y = 0; y < 36; ++y) sky.FillRect(0, y, 192, 1, Mix({24, 28, 70, 255}, {84, 70, 140, 255}, y, 35));
-    for (int star = 0; star < 40; ++star) sky.Set((star * 53) % 192, (star * 29) % 24, {240, 240, 255, 255});
-    sky.FillCircle(40, 9, 5, {240, 236, 210, 255});
-    sky.FillCircle(42, 8, 4, {24, 28, 70, 255});
+    // Discs of radius r take the points within r * (r + 1) of their centre, which keeps lone
+    // pixels off the crescent's tips.
+    const int moonX = 40, moonY = 9;
+    const auto within = [](int dx, int dy, int radius) { return dx * dx + dy * dy <= radius * (radius + 1); };
+    for (int star = 0; star < 40; ++star) {
+        const int x = (star * 53) % 192, y = (star * 29) % 24;
+        // A star touching the moon's back would read as a bump on the crescent.
+        if (!within(x - moonX, y - moonY, 6)) sky.Set(x, y, {240, 240, 255, 255});
+    }
+    // Only the lit part is painted, so the sky itself shows in the bite: a dark disc laid over
+    // the moon would never match the gradient behind it.
+    for (int dy = -5; dy <= 5; ++dy) {
+        for (int dx = -5; dx <= 5; ++dx) {
+            if (within(dx, dy, 5) && !within(dx - 2, dy + 1, 4)) sky.Set(moonX + dx, moonY + dy, {240, 236, 210, 255});
+        }
+    }
     sky.FillRect(0, 30, 192, 6, {40, 60, 120, 255});
     return sky;
 }
