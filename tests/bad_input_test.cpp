@@ -244,6 +244,13 @@ Ending RunGameProcess() {
         done = waitpid(pid, &status, WNOHANG) == pid;
         if (!done) std::this_thread::sleep_for(std::chrono::milliseconds(50));
     }
+    // A game already on its way out (a control file it could not read) has handed SIGTERM back
+    // to the default, which would kill it: give a slow exit (a sanitizer build under load) time
+    // to finish on its own first.
+    for (int i = 0; i < 200 && !done && !CatchesSigterm(pid); ++i) {
+        done = waitpid(pid, &status, WNOHANG) == pid;
+        if (!done) std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
     if (!done) {
         kill(pid, SIGTERM);
         waitpid(pid, &status, 0);
