@@ -18,6 +18,7 @@
 #include "graph/node_helpers.h"
 #include "graphics/sprite.h"
 #include "nodes/camera_control.h"
+#include "nodes/camera_scenes.h"
 #include "physics/body.h"
 #include "platform/platform.h"
 #include "platform/scripted_backend.h"
@@ -74,11 +75,10 @@ protected:
     }
     static float CameraX() { return CameraPosition(*TheCamera()).x; }
     static int Scene() { return GameStateManager::Instance().currentScene; }
-    // Whether a point lies on the screen the camera shows: within its scene's 1280 units, and
-    // not above the top of the view.
+    // Whether a point lies on the screen the camera shows: within its scene's width, and not
+    // above the top of the view.
     static bool OnScreen(Vec2 p) {
-        const float centre = -920.0f + 1280.0f * static_cast<float>(Scene());
-        return std::abs(p.x - centre) <= 640.0f && p.y <= 360.0f;
+        return std::abs(p.x - SceneCentreX(Scene())) <= kSceneHalfWidth && p.y <= 360.0f;
     }
     static bool Near(Vec2 want, Vec2 have, float within) {
         return std::abs(want.x - have.x) < within && std::abs(want.y - have.y) < within;
