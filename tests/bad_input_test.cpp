@@ -25,6 +25,7 @@
 #include "flow/game_state_manager.h"
 #include "platform/platform.h"
 #include "platform/scripted_backend.h"
+#include "support/address_sanitizer.h"
 #include "support/engine_test.h"
 
 namespace {
@@ -222,7 +223,7 @@ Ending RunGameProcess() {
     const std::string log = (fs::current_path() / "game.log").string();
     const pid_t pid = fork();
     if (pid == 0) {
-#if defined(__SANITIZE_ADDRESS__)
+#if defined(BRAMBLE_ADDRESS_SANITIZER)
         // Once SDL unloads the GL driver, its leaks can no longer be told from ours by name.
         setenv("ASAN_OPTIONS", "detect_leaks=0", 1);
 #endif

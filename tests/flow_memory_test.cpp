@@ -8,6 +8,7 @@
 #include "graph/once_per_frame_queue.h"
 #include "physics/body.h"
 #include "physics/physics.h"
+#include "support/address_sanitizer.h"
 #include "support/resident_memory.h"
 
 namespace {
@@ -75,7 +76,7 @@ TEST_F(LevelChanges, TwoHundredLevelChangesKeepEveryCountFlatAndMemoryLevel) {
     EXPECT_EQ(settled.bodies, after.bodies);
     EXPECT_EQ(settled.graphsObjects, after.graphsObjects);
     const long grown = static_cast<long>(ResidentBytes()) - static_cast<long>(resident);
-#if defined(__SANITIZE_ADDRESS__)
+#if defined(BRAMBLE_ADDRESS_SANITIZER)
     // AddressSanitizer holds freed memory back on purpose; its leak check stands in here.
     (void)grown;
 #else

@@ -18,6 +18,7 @@
 #include "platform/platform.h"
 #include "platform/scripted_backend.h"
 #include "platform/virtual_keys.h"
+#include "support/address_sanitizer.h"
 #include "support/engine_test.h"
 #include "support/resident_memory.h"
 
@@ -111,7 +112,7 @@ TEST_F(Soak, StateChangesThroughEveryStateKeepResidentMemoryLevel) {
         if (change == 49) settled = ResidentBytes();
     }
     const long grown = static_cast<long>(ResidentBytes()) - static_cast<long>(settled);
-#if defined(__SANITIZE_ADDRESS__)
+#if defined(BRAMBLE_ADDRESS_SANITIZER)
     // AddressSanitizer holds freed memory back on purpose; its leak check stands in here.
     (void)grown;
 #else
@@ -167,7 +168,7 @@ TEST(SoakScript, PlaysTheScriptNamedInTheEnvironment) {
 int RunScriptProcess(const std::string& script) {
     const pid_t pid = fork();
     if (pid == 0) {
-#if defined(__SANITIZE_ADDRESS__)
+#if defined(BRAMBLE_ADDRESS_SANITIZER)
         // As in the start-up process tests: the in-process tests check the game's own leaks.
         setenv("ASAN_OPTIONS", "detect_leaks=0", 1);
 #endif

@@ -13,6 +13,7 @@
 #include "core/system_manager.h"
 #include "flow/game_state_manager.h"
 #include "platform/scripted_backend.h"
+#include "support/address_sanitizer.h"
 #include "support/engine_test.h"
 
 namespace {
@@ -60,7 +61,7 @@ TEST_F(StartUpTest, TheGameEndsCleanlyOnSigtermAndLeavesResourcesUnchanged) {
     const pid_t pid = fork();
     ASSERT_GE(pid, 0);
     if (pid == 0) {
-#if defined(__SANITIZE_ADDRESS__)
+#if defined(BRAMBLE_ADDRESS_SANITIZER)
         // Once SDL unloads the GL driver, its leaks can no longer be told from ours by name;
         // the in-process tests check the game's own memory.
         setenv("ASAN_OPTIONS", "detect_leaks=0", 1);
