@@ -122,8 +122,10 @@ bool SoundSystem::Resume(Sound& sound) {
     return true;
 }
 
+// Without an open device every per-sound operation does nothing and says nothing: the failure
+// to start was told once, and graphs ask for their music every frame.
 void SoundSystem::Play(const std::string& name) {
-    if (GameStateManager::isPaused) return;
+    if (GameStateManager::isPaused || !DeviceOpen()) return;
     Sound* sound = Find(name);
     if (!sound) return;
     if (sound->isPaused) {
@@ -134,19 +136,22 @@ void SoundSystem::Play(const std::string& name) {
     }
     platform::ChannelHandle started;
     if (!Device().Play(sound->sound, GroupOf(*sound), started)) {
-        Report("Fail to play sound. ");
+        if (!sound->playFailureTold) Report("Fail to play sound. ");
+        sound->playFailureTold = true;
         return;
     }
     sound->channel = started;
 }
 
 void SoundSystem::Stop(const std::string& name) {
+    if (!DeviceOpen()) return;
     Sound* sound = Find(name);
     if (!sound) return;
     if (!sound->channel.Names() || !Device().Stop(sound->channel)) Report("Fail to stop sound.");
 }
 
 void SoundSystem::SetPaused(const std::string& name, bool paused) {
+    if (!DeviceOpen()) return;
     Sound* sound = Find(name);
     if (!sound) return;
     // A sound never played has nothing to pause; marking it would turn its first Play into a
@@ -166,8 +171,8 @@ bool SoundSystem::IsPlaying(const std::string& name) {
     return sound->isPlaying && !sound->isPaused;
 }
 
-// Without an open device the group operations do nothing: the failure to start was reported
-// once, and the main loop's pause calls would otherwise repeat it every frame.
+// Without an open device the group operations do nothing as well: the main loop pauses and
+// resumes the groups every frame.
 void SoundSystem::SetGroupVolume(SoundGroup group, float volume) {
     if (!DeviceOpen()) return;
     if (!Device().SetGroupVolume(group, volume)) {

@@ -1,10 +1,36 @@
 #include "platform/sdl_display.h"
 
 #include <cstdio>
+#include <cstring>
 
 namespace platform {
+namespace {
+
+// With no display to reach, SDL falls back to drivers that draw to nothing, and the game would
+// run on with no window anywhere. Only someone who names such a driver (tests, benchmarks)
+// gets it; the name is returned when SDL fell back to one on its own, else null.
+const char* HeadlessDriverNobodyChose() {
+    const char* chosen = SDL_GetHint(SDL_HINT_VIDEODRIVER);
+    if (chosen != nullptr && *chosen != '\0') {
+        return nullptr;
+    }
+    const char* driver = SDL_GetCurrentVideoDriver();
+    if (driver == nullptr) {
+        return nullptr;
+    }
+    return std::strcmp(driver, "offscreen") == 0 || std::strcmp(driver, "dummy") == 0 ? driver : nullptr;
+}
+
+}  // namespace
 
 bool SdlDisplay::Open(const char* title, int width, int height) {
+    if (const char* driver = HeadlessDriverNobodyChose()) {
+        std::printf("Display: no display to show the game on (SDL found only its \"%s\" driver); "
+                    "start it in an X or Wayland desktop session, or set DISPLAY to your X display\n",
+                    driver);
+        std::fflush(stdout);
+        return false;
+    }
     if (!window_.Open(title, 0, 0, width, height, SDL_WINDOW_SHOWN | SDL_WINDOW_RESIZABLE)) {
         return false;
     }

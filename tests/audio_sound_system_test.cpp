@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -177,14 +178,23 @@ TEST_F(SoundSystemTest, ActingOnASoundNeverPlayedPrintsItsLineAndTouchesNothing)
     }
 }
 
-TEST_F(SoundSystemTest, ASoundThatCannotLoadIsNamedOnceAndFailsEachPlay) {
-    SoundSystem& sounds = StartWith(R"({"a": {"Name": "Gone", "Type": "SFX", "Loop": false, "Path": "Resources/sfx/gone.wav"}})");
+// A graph asks for its sound every frame: a missing file must not fill the log.
+TEST_F(SoundSystemTest, ASoundThatCannotLoadIsNamedOnceAndItsFailingPlayToldOnce) {
+    SoundSystem& sounds = StartWith(R"({
+        "a": {"Name": "Gone", "Type": "SFX", "Loop": false, "Path": "Resources/sfx/gone.wav"},
+        "b": {"Name": "Lost", "Type": "BGM", "Loop": true, "Path": "Resources/sfx/lost.wav"},
+        "c": {"Name": "Blip", "Type": "SFX", "Loop": false, "Path": "Resources/sfx/menu_move.wav"}
+    })");
     EXPECT_NE(std::string::npos, startOutput.find("Resources/sfx/sounds.json: sound \"Gone\" cannot be loaded from \"Resources/sfx/gone.wav\""))
         << startOutput;
     EXPECT_EQ("Fail to play sound. \nFail to play sound. \n", Output([&] {
-                  sounds.Play("Gone");
-                  sounds.Play("Gone");
+                  for (int frame = 0; frame < 60; ++frame) {
+                      sounds.Play("Gone");
+                      sounds.Play("Lost");
+                  }
               }));
+    sounds.Play("Blip");
+    EXPECT_TRUE(sounds.IsPlaying("Blip"));
 }
 
 // A failed start says which step failed. SDL picks its audio driver from the environment when
@@ -207,6 +217,81 @@ TEST_F(SoundSystemTest, AFailedStartSaysWhetherSdlAudioOrTheMixerFailed) {
             std::exit(Device().Session() == 0 ? 0 : 1);
         },
         testing::ExitedWithCode(0), "^Sound System fails to create\\.\nSound output: SDL audio could not start: ");
+}
+
+// Sets an environment variable for one scope and puts back what was there.
+class ScopedEnv {
+public:
+    ScopedEnv(const char* name, const char* value) : name_(name) {
+        const char* old = std::getenv(name);
+        had_ = old != nullptr;
+        if (had_) old_ = old;
+        if (value) setenv(name, value, 1);
+    }
+    ~ScopedEnv() {
+        if (had_) {
+            setenv(name_, old_.c_str(), 1);
+        } else {
+            unsetenv(name_);
+        }
+    }
+
+private:
+    const char* name_;
+    bool had_ = false;
+    std::string old_;
+};
+
+// A minute on the idle main menu with no sound output: the start-up lines, then silence, and
+// nothing any sound operation does brings a line back.
+TEST_F(SoundSystemTest, WithNoSoundDeviceAMinuteOfTheMenuSaysNothingAfterStartUp) {
+    struct Case {
+        const char* what;
+        const char* audioDriver;  // null: the environment's
+        bool mixerHeld;
+        const char* firstLine;
+    };
+    const Case cases[] = {
+        {"no audio driver", "no-such-driver", false, "Sound System fails to create."},
+        {"the mixer taken by another device", nullptr, true, "Sound System fails to initialize."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ResetEngine();
+        platform::Install(std::make_unique<platform::ScriptedBackend>(false));
+        ScopedEnv driver("SDL_AUDIODRIVER", c.audioDriver);
+        auto holder = platform::CreateMixerSoundDevice();
+        if (c.mixerHeld) {
+            ASSERT_EQ(platform::OpenResult::Opened, holder->Open(1)) << holder->LastError();
+        }
+
+        const std::string printed = Output([] {
+            ASSERT_TRUE(StartUp());
+            SystemManager& systems = SystemManager::GetInstance();
+            systems.BeginRun();
+            systems.BeginPass();
+            for (int frame = 0; frame < 3600; ++frame) ASSERT_TRUE(systems.RunFrame());
+            SoundSystem& sounds = SoundSystem::GetInstance();
+            for (const auto& [name, sound] : sounds.Sounds()) {
+                sounds.Play(name);
+                sounds.Stop(name);
+                sounds.SetPaused(name, true);
+                sounds.SetPaused(name, false);
+                sounds.IsPlaying(name);
+            }
+            sounds.SetVolume(0.5f);
+            sounds.StopAll();
+            sounds.PauseAll(true);
+        });
+        const std::string second = "\nSound output: ";
+        EXPECT_EQ(0u, printed.find(c.firstLine + second)) << printed.substr(0, 2000);
+        EXPECT_EQ(2, std::count(printed.begin(), printed.end(), '\n')) << printed.substr(0, 2000);
+        EXPECT_EQ(0u, Device().Session());
+        EXPECT_FALSE(SoundSystem::GetInstance().Sounds().empty());
+        for (const auto& [name, sound] : SoundSystem::GetInstance().Sounds()) {
+            EXPECT_FALSE(sound.channel.Names()) << name << " was played";
+        }
+    }
 }
 
 TEST_F(SoundSystemTest, ALaterEntryWithTheSameNameReplacesAndReleasesTheEarlier) {

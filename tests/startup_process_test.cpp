@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <csignal>
 #include <cstdlib>
 #include <fstream>
@@ -5,6 +6,7 @@
 #include <thread>
 
 #include <epoxy/gl.h>
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -82,6 +84,49 @@ TEST_F(StartUpTest, TheGameEndsCleanlyOnSigtermAndLeavesResourcesUnchanged) {
     ASSERT_TRUE(WIFEXITED(status));
     EXPECT_EQ(0, WEXITSTATUS(status));
     EXPECT_EQ("", CompareTrees(BRAMBLE_SOURCE_RESOURCES, root_ / "Resources"));
+}
+
+// Started where there is no display at all (no X, no Wayland, no driver named), SDL would fall
+// back to drawing to nothing and the game would run on with no window anywhere: it must say
+// so in one line and stop.
+TEST_F(StartUpTest, WithNoDisplayTheGameSaysHowToGetOneAndStops) {
+    const std::string log = (root_ / "game.log").string();
+    const pid_t pid = fork();
+    ASSERT_GE(pid, 0);
+    if (pid == 0) {
+#if defined(__SANITIZE_ADDRESS__)
+        setenv("ASAN_OPTIONS", "detect_leaks=0", 1);
+#endif
+        // A developer's own session must not leak in: Wayland also looks for its default socket
+        // under XDG_RUNTIME_DIR.
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "SDL_VIDEODRIVER", "XDG_RUNTIME_DIR"}) unsetenv(name);
+        const int out = open(log.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        const int quiet = open("/dev/null", O_WRONLY);
+        dup2(out, 1);
+        dup2(quiet, 2);  // the system libraries' own complaints about the missing display
+        execl(BRAMBLE_GAME_BINARY, "bramblecourt", static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    int status = 0;
+    bool ended = false;
+    for (int i = 0; i < 400 && !ended; ++i) {  // up to 20 s
+        ended = waitpid(pid, &status, WNOHANG) == pid;
+        if (!ended) std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    if (!ended) {
+        kill(pid, SIGKILL);
+        waitpid(pid, &status, 0);
+    }
+    std::ifstream in(log);
+    std::stringstream printed;
+    printed << in.rdbuf();
+    ASSERT_TRUE(ended) << "the game ran on with no display\n" << printed.str().substr(0, 2000);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_NE(0, WEXITSTATUS(status));
+    const std::string text = printed.str();
+    EXPECT_EQ(0u, text.find("Display: no display to show the game on")) << text;
+    EXPECT_NE(std::string::npos, text.find("set DISPLAY")) << text;
+    EXPECT_EQ(1, std::count(text.begin(), text.end(), '\n')) << text;
 }
 
 }  // namespace
