@@ -99,6 +99,13 @@ protected:
         return Where(ball);
     }
     static bool NearAnEdge(Vec2 p) { return std::abs(p.x + 280.0f) < 80.0f || std::abs(p.x - 1000.0f) < 80.0f; }
+    // Past either end of the stage, where the ground stops: whatever is there is falling into
+    // the abyss, and comes back from it.
+    static bool OffTheStage(Vec2 p) { return std::abs(p.x - SceneCentreX(1)) > 3 * kSceneHalfWidth; }
+    // Beside the camera's screen or under it, though over the stage: out of everyone's reach.
+    static bool OutOfReach(Vec2 p) {
+        return !OffTheStage(p) && (std::abs(p.x - SceneCentreX(Scene())) > kSceneHalfWidth || p.y < -kViewHalfHeight);
+    }
 };
 
 // A minute of four new players on each stage: nothing goes wrong on the console, and the ball
@@ -119,6 +126,10 @@ TEST_P(RandomPlay, AMinuteOfFourPlayersKeepsTheBallAndEveryoneInViewAndRunsClean
     for (const std::vector<int>& keys : kPlayerKeys) players.emplace_back(keys, random);
 
     constexpr int kLongestUnseen = 2 * 60;
+    // The game brings a free ball back after a second out of view, which would hide a ball let
+    // through a wall: only a few frames out of reach are allowed over the whole play.
+    constexpr int kFewFrames = 10;
+    int ballOutOfReach = 0;
     std::map<GameObject*, int> unseen, longestUnseen;
     std::string outOfView;  // told after the console is checked, so the two never mix
     int lettingGoAtAnEdge = 0;
@@ -132,6 +143,12 @@ TEST_P(RandomPlay, AMinuteOfFourPlayersKeepsTheBallAndEveryoneInViewAndRunsClean
             Until([] { return false; }, 1);
             if (stateChanged) break;
             if (wasCarried && !Carried(ball) && NearAnEdge(holder)) ++lettingGoAtAnEdge;
+            if (!Carried(ball) && OutOfReach(Where(ball)) && ++ballOutOfReach == kFewFrames + 1) {
+                const Vec2 at = Where(ball);
+                outOfView += "the free ball out of reach for more than a few frames at frame " + std::to_string(frames) +
+                             ", at " + std::to_string(at.x) + ", " + std::to_string(at.y) + " (camera on scene " +
+                             std::to_string(Scene()) + ")\n";
+            }
             for (GameObject* object : watched) {
                 const Vec2 at = SeenAt(object);
                 int& count = unseen[object];
@@ -291,5 +308,34 @@ INSTANTIATE_TEST_SUITE_P(OtherStages, WinningCarry, ::testing::Values(Level_2, L
                          [](const ::testing::TestParamInfo<GameState>& info) {
                              return "Level" + std::to_string(info.index + 2);
                          });
+
+// A carrier a popping cactus sends back lets the ball go at their point with a pop straight
+// up: the ball rises, and the carrier running on does not pick it up again as soon as its
+// pick-up delay (half a second) has run out, nor in the half second after.
+TEST_F(GameLevels, ACarrierSentBackByACactusPopsTheBallUp) {
+    StartTwoPlayers(Level_2);
+    GameObject* cactus = Named("Cactus3");
+    ASSERT_NE(nullptr, cactus);
+    ASSERT_TRUE(HoldUntil('D', [this] { return Carried(ball); }, 200)) << "red reaches the ball";
+    // Red waits for the cactus to sink back, then stands over it with the ball until it pops.
+    ASSERT_TRUE(Until([&] { return BoolOf(cactus, "popped"); }, 300));
+    ASSERT_TRUE(Until([&] { return !BoolOf(cactus, "popped"); }, 300));
+    PutAt(red, {Where(cactus).x, -240.0f});
+    ASSERT_TRUE(Until([this] { return !Carried(ball); }, 300)) << "the cactus sends red back";
+    ASSERT_GT(std::abs(Where(red).x - Where(cactus).x), 100.0f) << "red is back at its point";
+    const float letGoAt = Where(ball).y;
+
+    float highest = letGoAt;
+    scripted->SetKey('D', true);  // running on, the way red faced
+    for (int frame = 0; frame < 60; ++frame) {
+        Until([] { return false; }, 1);
+        highest = std::max(highest, Where(ball).y);
+        EXPECT_FALSE(Carried(ball)) << "red picked the ball up again at frame " << frame;
+        if (Carried(ball)) break;
+    }
+    scripted->SetKey('D', false);
+    EXPECT_GT(highest, letGoAt + 150.0f) << "the ball popped up";
+    EXPECT_EQ(Level_2, GameStateManager::currentState);
+}
 
 }  // namespace

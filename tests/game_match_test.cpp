@@ -176,4 +176,31 @@ TEST_F(GameMatch, AFreeBallAndAPlayerOutOfViewComeBackAfterAMoment) {
     EXPECT_TRUE(Until([] { return LightOn("RespawnLight11"); }, 5));
 }
 
+// Thrown high from a platform at an edge wall, the ball neither climbs over the wall's top into
+// the next screen nor comes to rest up there: the walls reach far above the view.
+TEST_F(GameMatch, ABallThrownFromAPlatformAtAnEdgeWallStaysInTheScene) {
+    StartLevelOne();
+    ASSERT_TRUE(HoldUntil('D', [this] { return Carried(ball); }, 200)) << "red reaches the ball";
+    // Back near the left end of its platform, facing the start screen's left wall.
+    red->Get<Body>(BODY)->shape->SetPosition(-60.0f, -100.0f);
+    HoldUntil('A', [] { return false; }, 3);
+    Until([] { return false; }, 10);
+    // Red jumps and throws towards the wall near the top of the jump.
+    HoldUntil(' ', [] { return false; }, 28);
+    scripted->SetKey('F', true);
+    ASSERT_TRUE(Until([this] { return !Carried(ball); }, 10));
+    scripted->SetKey('F', false);
+    float highest = Where(ball).y;
+    for (int frame = 0; frame < 180; ++frame) {
+        Until([] { return false; }, 1);
+        const Vec2 at = Where(ball);
+        highest = std::max(highest, at.y);
+        ASSERT_LE(std::abs(at.x - SceneCentreX(Scene())), kSceneHalfWidth)
+            << "the ball left the scene at frame " << frame << ", at " << at.x << ", " << at.y;
+    }
+    EXPECT_GT(highest, 400.0f) << "the throw took the ball well over the top of the view";
+    EXPECT_TRUE(OnScreen(Where(ball))) << "it came down in view, at " << Where(ball).x << ", " << Where(ball).y;
+    EXPECT_EQ(1, Scene());
+}
+
 }  // namespace

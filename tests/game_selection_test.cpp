@@ -156,4 +156,29 @@ TEST_F(GameSelection, TheMeadowShowsItsOwnSkyAfterAMatchOnTheLagoon) {
     EXPECT_TRUE(SameColour({132, 192, 252}, At(-600, 340))) << "the meadow's blue sky";
 }
 
+// Once player 1 starts the match, the picks hold: a Pull pressed during the loading fade, by
+// player 2 or by player 1, withdraws nobody, and both play.
+TEST_F(GameSelection, APullDuringTheLoadingFadeLeavesEveryonesChoice) {
+    OpenTheSelection();
+    Press(vk::kLeft);
+    Press('K');
+    Press('D');
+    Press(vk::kSpace);
+    ASSERT_EQ(NinjaBlue, GameStateManager::Instance().playerCharacters[1]);
+    ASSERT_EQ(LadyRed, GameStateManager::Instance().playerCharacters[0]);
+
+    stateChanged = false;
+    ASSERT_TRUE(HoldUntil(vk::kSpace, [] { return Named("Loading")->Get<Sprite>(SPRITE)->active; }, 3))
+        << "player 1 starts: the loading fade runs";
+    for (int pull : {'L', 'G'}) scripted->SetKey(pull, true);  // player 2's Pull, player 1's
+    Until([this] { return stateChanged; }, 3);
+    for (int pull : {'L', 'G'}) scripted->SetKey(pull, false);
+    ASSERT_FALSE(stateChanged) << "the Pull came during the fade";
+
+    ASSERT_TRUE(Until([this] { return stateChanged; }, 60));
+    ASSERT_EQ(Level_1, GameStateManager::currentState);
+    EXPECT_NE(nullptr, Named("NinjaBlue1")) << "player 2 plays";
+    EXPECT_NE(nullptr, Named("LadyRed0")) << "player 1 plays";
+}
+
 }  // namespace

@@ -150,7 +150,8 @@ TEST_F(GameWinScreen, EachScreenPlaysItsJingleAndFireworksThenReturnsToTheMenuOn
 }
 
 // A key still held from the match never skips the screen; a fresh press after the guard time
-// does, and so does Escape at any time. Each case starts from a match that ends.
+// does, and so does Escape at any time, but not P: a player pausing as the goal goes in keeps
+// the win screen. Each case starts from a match that ends.
 TEST_F(GameWinScreen, AFreshPressAfterTheGuardLeavesButAKeyHeldFromTheMatchDoesNot) {
     const struct {
         const char* name;
@@ -167,6 +168,7 @@ TEST_F(GameWinScreen, AFreshPressAfterTheGuardLeavesButAKeyHeldFromTheMatchDoesN
         {"Enter after the guard", WinRed, 0, kGuardFrames + 20, vk::kReturn, true},
         {"Jump released and pressed again", WinRed, ' ', kGuardFrames + 20, ' ', true},
         {"Escape at once", WinBlue, 0, 5, vk::kEscape, true},
+        {"P (pause) during the guard", WinRed, 0, 5, 'P', false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

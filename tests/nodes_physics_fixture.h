@@ -62,14 +62,17 @@ protected:
     }
     static Body* BodyOf(GameObject* object) { return object->Get<Body>(BODY); }
 
-    // What physics reports after a step in which the two touched: the later touch is each
-    // object's partner, and both are among its touches.
+    // What physics reports after a step in which the two touched. Physics finds a frame's
+    // touches in the order of its body list (moving bodies first, the latest to start moving
+    // at the front, then the still ones in the order they joined) and keeps an object's first
+    // touch as its partner, its touches listed in the order found. Here the latest Touch stands
+    // for the touch physics found first: it becomes each object's partner and heads its touches.
     void Touch(GameObject* a, GameObject* b) {
         CollisionMessage::Pairs()[a] = b;
         CollisionMessage::Pairs()[b] = a;
         ai->collisions = &CollisionMessage::Pairs();
         auto& touches = CollisionMessage::Touches();
-        touches.insert(touches.end(), {{a, b}, {b, a}});
+        touches.insert(touches.begin(), {{a, b}, {b, a}});
         std::stable_sort(touches.begin(), touches.end(),
                          [](const auto& p, const auto& q) { return std::less<GameObject*>()(p.first, q.first); });
     }

@@ -75,10 +75,11 @@ protected:
     }
     static float CameraX() { return CameraPosition(*TheCamera()).x; }
     static int Scene() { return GameStateManager::Instance().currentScene; }
-    // Whether a point lies on the screen the camera shows: within its scene's width, and not
-    // above the top of the view.
+    // Whether a point lies on the screen the camera shows: within its scene's width, and
+    // between the bottom and the top of the view.
+    static constexpr float kViewHalfHeight = 360.0f;
     static bool OnScreen(Vec2 p) {
-        return std::abs(p.x - SceneCentreX(Scene())) <= kSceneHalfWidth && p.y <= 360.0f;
+        return std::abs(p.x - SceneCentreX(Scene())) <= kSceneHalfWidth && std::abs(p.y) <= kViewHalfHeight;
     }
     static bool Near(Vec2 want, Vec2 have, float within) {
         return std::abs(want.x - have.x) < within && std::abs(want.y - have.y) < within;
