@@ -146,6 +146,7 @@ const std::map<std::string, NODE_TYPE>& NodeTypeTable() {
         {"PauseLevelNode", kPauseLevelNode},
         {"SetNextLevelNode", kSetNextLevelNode},
         {"ToggleFullScreenNode", kToggleFullScreenNode},
+        {"GetCameraPosNode", kGetCameraPosNode},
     };
     return table;
 }

@@ -119,6 +119,7 @@ void RegisterCactusPoppingNode();
 void RegisterCactusPopBackNode();
 void RegisterMoveCameraNode();
 void RegisterPanCameraNode();
+void RegisterGetCameraPosNode();
 void RegisterScreenShakeNode();
 void RegisterMakeScreenShakeNode();
 
@@ -269,6 +270,7 @@ void RegisterAllNodes() {
     RegisterCactusPopBackNode();
     RegisterMoveCameraNode();
     RegisterPanCameraNode();
+    RegisterGetCameraPosNode();
     RegisterScreenShakeNode();
     RegisterMakeScreenShakeNode();
     RegisterChangeLevelNode();

@@ -181,10 +181,10 @@ TEST_F(GameMenus, FromTheMainMenuThroughTheSelectionIntoLevelOne) {
     EXPECT_EQ(BoxerRed, characters[0]);
     EXPECT_EQ(NinjaBlue, characters[1]);
 
-    // The stage: forward to Level_2 and back to Level_1, with its preview.
-    Press('W');
-    EXPECT_EQ(66u, Named("StagePreview")->Get<Sprite>(SPRITE)->state.textureId);
+    // The stage: Down goes on to Level_2 and Up back to Level_1, with its preview.
     Press('S');
+    EXPECT_EQ(66u, Named("StagePreview")->Get<Sprite>(SPRITE)->state.textureId);
+    Press('W');
     EXPECT_EQ(65u, Named("StagePreview")->Get<Sprite>(SPRITE)->state.textureId);
 
     // Player 1 jumps again to start; the loading screen fades into the level.

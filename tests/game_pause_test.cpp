@@ -5,6 +5,7 @@
 #include <epoxy/gl.h>
 
 #include <cmath>
+#include <cstdlib>
 #include <memory>
 #include <string>
 
@@ -23,6 +24,7 @@
 #include "platform/scripted_backend.h"
 #include "platform/virtual_keys.h"
 #include "support/game_test.h"
+#include "support/match_fixture.h"
 
 namespace {
 
@@ -217,6 +219,55 @@ TEST_F(GamePause, TheOverlayFollowsTheCameraIntoTheThirdScene) {
     EXPECT_NEAR(1640.0f, Where("PauseOverlay").x, 0.01f);
     EXPECT_NEAR(0.0f, Where("PauseOverlay").y, 0.01f);
     EXPECT_FALSE(Centre() == playing) << "drawn where the camera looks";
+}
+
+// Player 1 alone on the meadow carries the ball over the right edge and pauses while the
+// camera is still on its way to the next screen.
+class GamePauseMidPan : public MatchTest {
+protected:
+    void PauseWhileTheCameraPans() {
+        StartLevel(Level_1, {{0, LadyRed}});
+        scripted->SetKey('D', true);
+        ASSERT_TRUE(Until([] { return Scene() == 2; }, 400)) << "carried over the right edge";
+        ASSERT_TRUE(Until([] { return CameraX() > 800.0f; }, 30)) << "the camera pans";
+        Press('P');
+        scripted->SetKey('D', false);
+        ASSERT_TRUE(GameStateManager::isPaused);
+    }
+    // The colour drawn at a point of the view, (0, 0) at its centre.
+    static Rgb At(int x, int y) {
+        unsigned char p[4] = {};
+        glReadPixels(640 + x, 360 + y, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, p);
+        return {p[0], p[1], p[2]};
+    }
+    static bool PanelCream(Rgb colour) {
+        return std::abs(colour.r - 250) < 16 && std::abs(colour.g - 240) < 16 && std::abs(colour.b - 214) < 16;
+    }
+};
+
+TEST_F(GamePauseMidPan, PausingWhileTheCameraPansShowsTheWholePanelInTheMiddleOfTheView) {
+    PauseWhileTheCameraPans();
+    const float frozenAt = CameraX();
+    ASSERT_LT(frozenAt, 1600.0f) << "paused before the camera arrived";
+    Frames(10);
+    EXPECT_EQ(frozenAt, CameraX()) << "the view holds still while paused";
+    const Vec2 overlay = Where(Named("PauseOverlay"));
+    EXPECT_NEAR(frozenAt, overlay.x, 0.01f) << "the dim covers the view the player sees";
+    EXPECT_NEAR(0.0f, overlay.y, 0.01f);
+    const struct {
+        const char* where;
+        int x, y;
+    } panel[] = {{"left of the centre", -240, 0}, {"right of it", 240, 0}, {"above it", 0, 240}, {"below it", 0, -240}};
+    for (const auto& point : panel) {
+        const Rgb colour = At(point.x, point.y);
+        EXPECT_TRUE(PanelCream(colour)) << "the panel " << point.where << ": " << colour.r << "," << colour.g << ","
+                                        << colour.b;
+    }
+
+    Press(vk::kReturn);
+    EXPECT_FALSE(GameStateManager::isPaused);
+    EXPECT_TRUE(Until([] { return CameraX() == 1640.0f; }, 60)) << "the pan finishes after Resume";
+    EXPECT_FALSE(Named("PauseOverlay")->Get<Sprite>(SPRITE)->active);
 }
 
 }  // namespace

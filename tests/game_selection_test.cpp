@@ -93,8 +93,8 @@ TEST_F(GameSelection, PlayerOnesConfirmingJumpWaitsForTheNextJumpToStart) {
     EXPECT_NE(nullptr, Named("NinjaBlue1")) << "player 2 plays";
 }
 
-// The portrait names the pick and shows whether it is confirmed; the stage's name follows Up
-// and Down.
+// The portrait names the pick and shows whether it is confirmed; the stage's name follows Down
+// in the order the stages are listed everywhere: meadow, desert, night lagoon.
 TEST_F(GameSelection, ThePortraitShowsTheNameAndTheStateAndTheStageItsName) {
     OpenTheSelection();
     Press('D');
@@ -114,11 +114,12 @@ TEST_F(GameSelection, ThePortraitShowsTheNameAndTheStateAndTheStageItsName) {
     EXPECT_FALSE(ShowsReady()) << "withdrawn: picking again";
 
     const std::vector<bool> meadow = StageNameBand();
-    Press('W');
+    Press('S');
+    EXPECT_EQ(66u, Named("StagePreview")->Get<Sprite>(SPRITE)->state.textureId) << "one Down: the desert";
     const std::vector<bool> desert = StageNameBand();
-    Press('W');
+    Press('S');
     const std::vector<bool> lagoon = StageNameBand();
-    Press('W');
+    Press('S');
     EXPECT_GT(DarkCount(meadow), 40) << "a name is written under the preview";
     EXPECT_GT(DarkCount(desert), 40);
     EXPECT_GT(DarkCount(lagoon), 40);
@@ -134,8 +135,8 @@ TEST_F(GameSelection, TheMeadowShowsItsOwnSkyAfterAMatchOnTheLagoon) {
     OpenTheSelection();
     Press('D');
     Press(vk::kSpace);
-    Press('S');
-    EXPECT_EQ(108u, Named("StagePreview")->Get<Sprite>(SPRITE)->state.textureId) << "the lagoon";
+    Press('W');
+    EXPECT_EQ(108u, Named("StagePreview")->Get<Sprite>(SPRITE)->state.textureId) << "Up wraps round to the lagoon";
     ASSERT_TRUE(PressAndFollow(vk::kSpace, 60));
     ASSERT_EQ(Level_3, GameStateManager::currentState);
     Frames(10);
