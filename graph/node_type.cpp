@@ -146,7 +146,6 @@ const std::map<std::string, NODE_TYPE>& NodeTypeTable() {
         {"PauseLevelNode", kPauseLevelNode},
         {"SetNextLevelNode", kSetNextLevelNode},
         {"ToggleFullScreenNode", kToggleFullScreenNode},
-        {"GetCameraPosNode", kGetCameraPosNode},
     };
     return table;
 }

@@ -4,7 +4,7 @@
 #include <string>
 
 // The number of every node class. Graph files name classes; these numbers are what the
-// names map to. 0 to 3, 38, 39, 135 and 151 (what an unknown name maps to) belong to no class.
+// names map to. 0 to 3, 38, 39 and 135 belong to no class.
 enum NODE_TYPE {
     kIsCollidedNode = 4,
     kIsCollidedObjNode = 5,
@@ -151,8 +151,6 @@ enum NODE_TYPE {
     kSetNextLevelNode = 149,
     kToggleFullScreenNode = 150,
     kUnknownNode = 151,
-    // Added after the first numbering was fixed: numbers only ever grow.
-    kGetCameraPosNode = 152,
 };
 
 // Every class name with its number, whether or not the class has been built yet: the list the

@@ -119,7 +119,6 @@ void RegisterCactusPoppingNode();
 void RegisterCactusPopBackNode();
 void RegisterMoveCameraNode();
 void RegisterPanCameraNode();
-void RegisterGetCameraPosNode();
 void RegisterScreenShakeNode();
 void RegisterMakeScreenShakeNode();
 
@@ -270,7 +269,6 @@ void RegisterAllNodes() {
     RegisterCactusPopBackNode();
     RegisterMoveCameraNode();
     RegisterPanCameraNode();
-    RegisterGetCameraPosNode();
     RegisterScreenShakeNode();
     RegisterMakeScreenShakeNode();
     RegisterChangeLevelNode();

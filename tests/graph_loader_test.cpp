@@ -132,10 +132,10 @@ TEST_F(GraphLoader, ClassNamesMapToTheirNumbersExactly) {
                  {"StopVibrateController", kStopVibrateController}, {"SetBGMVolumNode", kSetBGMVolumNode},
                  {"SetBGMVolumeNode", kUnknownNode}, {"DisplayVec2VarNode", kDisplayVec2VarNode}};
     for (const Case& c : cases) EXPECT_EQ(c.type, NodeTypeFromName(c.name)) << c.name;
-    EXPECT_EQ(145u, NodeTypeTable().size());
+    EXPECT_EQ(144u, NodeTypeTable().size());
 
     for (int type : {38, 39, 135, 151}) EXPECT_EQ(nullptr, CreateNode(static_cast<NODE_TYPE>(type))) << type;
-    EXPECT_EQ(145u, NodePrototypes().size());
+    EXPECT_EQ(144u, NodePrototypes().size());
     for (const auto& [type, prototype] : NodePrototypes()) {
         std::unique_ptr<INode> a(CreateNode(type)), b(CreateNode(type));
         ASSERT_NE(nullptr, a);
