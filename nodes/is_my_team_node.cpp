@@ -27,7 +27,7 @@ GameObject* TouchedFoeBeside(const GameObject* self, const GameObject& mate, int
 // chain stops.
 //
 // A team check after a touch asks "friend or foe?", and a foe's touch is the one that counts:
-// a punch thrown from inside a crowd touches the puncher too, and a character may touch a
+// a punch at a foe in the puncher's face touches the puncher too, and a character may touch a
 // mate's punch and a foe's at once. So a handed-over object of the running object's own team
 // gives way to a foe's object of the same kind touched in the same step.
 class IsMyTeamNode : public ReceivesObject<Node<IsMyTeamNode>> {
