@@ -6,7 +6,7 @@
 #include "nodes/own_variable.h"
 
 namespace {
-// Launches a free attack copy from in front of the character, the way it faces, at
+// Launches a free attack copy from the character's middle, the way it faces, at
 // "AttackForce", for the character's team, remembering where it started so that its own graph
 // can retire it once out of range. Fires once "CurrCooldown" has reached "Cooldown"; every
 // "AttackCount"-th attack starts the cooldown again.
@@ -46,8 +46,10 @@ public:
 
         const bool left = FacesLeft(*sprite);
         if (Sprite* look = SpriteOf(attack)) look->scaleX = left ? -1.0f : 1.0f;
+        // The punch starts with its back on the character's middle, not beyond his front: a foe
+        // who stands in his face, overlapping him, is in its way from the first step.
         const Vec2 p = body->Position();
-        const float ahead = (body->width + attackBody->width) * 0.5f;
+        const float ahead = attackBody->width * 0.5f;
         const Vec2 launch(left ? p.x - ahead : p.x + ahead, p.y + body->height * 0.125f);
         *attackTeam = *team;
         *origin = launch;

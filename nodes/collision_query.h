@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <functional>
+#include <utility>
+#include <vector>
 
 #include "core/game_object.h"
 #include "graph/ai_manager.h"
@@ -18,15 +20,36 @@ inline GameObject* CollisionPartner(const GameObject* object) {
     return it == manager->collisions->end() ? nullptr : it->second;
 }
 
+// Where `object`'s touches of the last physics step begin in the sorted list of every touch.
+inline std::vector<std::pair<GameObject*, GameObject*>>::const_iterator FirstTouchOf(const GameObject* object) {
+    const auto& touches = CollisionMessage::Touches();
+    return std::lower_bound(touches.begin(), touches.end(), object, [](const auto& touch, const GameObject* key) {
+        return std::less<const GameObject*>()(touch.first, key);
+    });
+}
+
+// The first thing `object` touched in the last physics step that passes `test`: its first
+// partner, then everything else it touched in the order physics found it. Null before physics
+// first reported, when it touched nothing, or when nothing passes. A player pressed against a
+// character must not hide the ball, a door or a punch it touches in the same step.
+template <typename Test>
+GameObject* FindCollisionPartner(const GameObject* object, Test test) {
+    GameObject* first = CollisionPartner(object);
+    if (!first) return nullptr;
+    if (test(*first)) return first;
+    const auto& touches = CollisionMessage::Touches();
+    for (auto it = FirstTouchOf(object); it != touches.end() && it->first == object; ++it) {
+        if (it->second != first && test(*it->second)) return it->second;
+    }
+    return nullptr;
+}
+
 // Whether anything `object` touched in the last physics step passes `test`; unlike
 // CollisionPartner, every partner counts, not only the first.
 template <typename Test>
 bool AnyCollisionPartner(const GameObject* object, Test test) {
     const auto& touches = CollisionMessage::Touches();
-    auto it = std::lower_bound(touches.begin(), touches.end(), object, [](const auto& touch, const GameObject* key) {
-        return std::less<const GameObject*>()(touch.first, key);
-    });
-    for (; it != touches.end() && it->first == object; ++it) {
+    for (auto it = FirstTouchOf(object); it != touches.end() && it->first == object; ++it) {
         if (test(*it->second)) return true;
     }
     return false;

@@ -8,6 +8,12 @@ namespace {
 // named by a graph-wide variable first, then the type outputs in order. The object touched is
 // handed to the next node, except for platforms and respawn points. Touching a boundary runs
 // the "Boundary" chain and then goes on as if nothing else was touched.
+//
+// Everything touched in that step is asked, the first partner first: the first one this graph
+// has a chain for is taken, so a player standing against the character (who has no chain)
+// does not hide the ball, a door or a punch. The "Boundary" chain runs once at most, for the
+// first boundary: the two halves of an edge are touched together, and crossing twice would
+// cross back.
 class IsCollidedNode : public Node<IsCollidedNode> {
 public:
     IsCollidedNode()
@@ -22,20 +28,30 @@ public:
     }
 
     int Execute(AI_Component* ctx) override {
-        GameObject* partner = CollisionPartner(OwnerOf(ctx));
+        const InputNode<GameObject*>* target = GlobalObjectInput(*this, 0, ctx);
+        int taken = kNoCollision;
+        bool crossed = false;
+        GameObject* partner = FindCollisionPartner(OwnerOf(ctx), [&](GameObject& touched) {
+            if (target && IsSoughtObject(touched, *target, true)) {
+                taken = kTarget;
+                return true;
+            }
+            for (int output = kFirstType; output <= kBoundary; ++output) {
+                if (touched.typeId != outputTypeIds[output] || OutputTarget(output) == -1) continue;
+                if (output != kBoundary) {
+                    taken = output;
+                    return true;
+                }
+                if (crossed) continue;
+                crossed = true;
+                SendData(OutputTarget(output), output, &touched);
+                RunOutput(output, ctx);
+            }
+            return false;
+        });
         if (!partner) return RunOutput(kNoCollision, ctx);
-        if (const InputNode<GameObject*>* target = GlobalObjectInput(*this, 0, ctx);
-            target && IsSoughtObject(*partner, *target, true)) {
-            SendData(OutputTarget(kTarget), kTarget, partner);
-            return RunOutput(kTarget, ctx);
-        }
-        for (int output = kFirstType; output <= kBoundary; ++output) {
-            if (partner->typeId != outputTypeIds[output] || OutputTarget(output) == -1) continue;
-            SendData(OutputTarget(output), output, partner);
-            if (output != kBoundary) return RunOutput(output, ctx);
-            RunOutput(output, ctx);
-        }
-        return RunOutput(kNoCollision, ctx);
+        SendData(OutputTarget(taken), taken, partner);
+        return RunOutput(taken, ctx);
     }
 
     std::map<int, uint32_t> outputTypeIds;

@@ -3,8 +3,9 @@
 
 namespace {
 // Whether the running object touched a particular object or, failing that input, any object of
-// a type; both inputs count only when bound to graph-wide variables. The object touched goes
-// on to the node after "True".
+// a type; both inputs count only when bound to graph-wide variables. Everything touched in the
+// last physics step is asked, the first partner first; the object found goes on to the node
+// after "True".
 class IsCollidedObjNode : public Node<IsCollidedObjNode> {
 public:
     IsCollidedObjNode()
@@ -16,15 +17,13 @@ public:
     }
 
     int Execute(AI_Component* ctx) override {
-        GameObject* partner = CollisionPartner(OwnerOf(ctx));
+        const InputNode<GameObject*>* particular = GlobalObjectInput(*this, 0, ctx);
+        const InputNode<GameObject*>* general = particular ? nullptr : GlobalObjectInput(*this, 1, ctx);
+        GameObject* partner = FindCollisionPartner(OwnerOf(ctx), [&](const GameObject& touched) {
+            if (particular) return IsSoughtObject(touched, *particular, true);
+            return general && IsSoughtObject(touched, *general, false);
+        });
         if (!partner) return RunOutput(1, ctx);
-        bool match = false;
-        if (const InputNode<GameObject*>* particular = GlobalObjectInput(*this, 0, ctx)) {
-            match = IsSoughtObject(*partner, *particular, true);
-        } else if (const InputNode<GameObject*>* general = GlobalObjectInput(*this, 1, ctx)) {
-            match = IsSoughtObject(*partner, *general, false);
-        }
-        if (!match) return RunOutput(1, ctx);
         SendData(OutputTarget(0), 0, partner);
         return RunOutput(0, ctx);
     }

@@ -6,6 +6,7 @@
 #include <epoxy/gl.h>
 
 #include <algorithm>
+#include <cmath>
 #include <string>
 
 #include "audio/sound_system.h"
@@ -196,6 +197,49 @@ TEST_F(GameCombat, TheNinjaDropsAMarkerThenTeleportsToIt) {
     Press('I');
     EXPECT_NEAR(dropped.x, Where(ninja).x, 10.0f) << "back at the marker";
     EXPECT_LT(Where(marker).y, -1000.0f) << "the marker is put away";
+}
+
+// The lady holds the ball against the start screen's closed left edge and the boxer walks into
+// her until they stand almost on the same spot: his punch still lands, and it is spent on her.
+TEST_F(GameCombat, APunchAtCloseQuartersAgainstTheEdgeShakesTheBallLoose) {
+    StartLevelOne(LadyRed, BoxerBlue);
+    GameObject* lady = Named("LadyRed0");
+    GameObject* boxer = Named("BoxerBlue1");
+    ASSERT_TRUE(lady && boxer);
+    ASSERT_TRUE(HoldUntil('D', [&] { return Carried(ball); }, 200)) << "the lady picks the ball up";
+    scripted->SetKey('A', true);
+    const auto inHer = [&] {
+        return std::abs(Where(lady).x - Where(boxer).x) < 4.0f && std::abs(Where(lady).y - Where(boxer).y) < 1.0f;
+    };
+    ASSERT_TRUE(HoldUntil(vk::kLeft, inHer, 300)) << "the boxer walks right into her";
+    ASSERT_TRUE(Carried(ball));
+
+    Press('J');
+    EXPECT_TRUE(Until([&] { return !Carried(ball); }, 20)) << "the punch shakes the ball loose";
+    EXPECT_FALSE(*ObjectVariable<bool>(lady, "holding"));
+    EXPECT_LT(lady->Get<Sprite>(SPRITE)->state.rgba[1], 1.0f) << "the lady flashes";
+    EXPECT_EQ(0, ActiveCopies("BoxerBlueAttack")) << "the punch is spent on her, not on the boxer himself";
+    scripted->SetKey('A', false);
+}
+
+// A team mate walks into the lady from behind while she stands just short of the resting
+// ball: the shove pushes her into it, and she picks it up.
+TEST_F(GameCombat, AShoveFromBehindIntoTheBallPicksItUp) {
+    StartLevel(Level_1, {{0, LadyRed}, {1, NinjaBlue}, {2, BoxerRed}});
+    GameObject* lady = Named("LadyRed0");
+    GameObject* mate = Named("BoxerRed2");
+    ASSERT_TRUE(lady && mate);
+    StandAt(Named("NinjaBlue1"), 700.0f);
+    StandAt(lady, 300.0f);
+    StandAt(mate, 200.0f);
+    ball->Get<Body>(BODY)->shape->SetPosition(345.0f, -270.0f);
+    Frames(40);
+    ASSERT_FALSE(Carried(ball)) << "the lady stands short of the ball";
+    ASSERT_EQ(300.0f, Where(lady).x);
+
+    EXPECT_TRUE(HoldUntil(vk::kNumpad6, [&] { return Carried(ball); }, 90)) << "shoved into the ball, she takes it";
+    EXPECT_TRUE(*ObjectVariable<bool>(lady, "holding"));
+    EXPECT_FALSE(*ObjectVariable<bool>(mate, "holding")) << "the mate behind her never touched it";
 }
 
 }  // namespace

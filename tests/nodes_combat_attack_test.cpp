@@ -1,4 +1,4 @@
-// Attack nodes: punches leave the pool in front of the Boxer, the way he faces; a flying punch
+// Attack nodes: punches leave the pool from the Boxer's middle, the way he faces; a flying punch
 // asks whether it is still within its range.
 #include <functional>
 
@@ -26,8 +26,8 @@ TEST_F(AttackNodes, APunchLeavesFromTheSideTheBoxerFacesOnceTheCooldownIsReached
     const struct {
         float facing;
         double sinceCooldown;
-        float x;  // 0: no punch
-    } cases[] = {{1, 0.5, 130}, {-1, 0.9, 70}, {0, 0.5, 130}, {1, 0.4, 0}};
+        float x;  // 0: no punch; else its back on the Boxer's middle
+    } cases[] = {{1, 0.5, 110}, {-1, 0.9, 90}, {0, 0.5, 110}, {1, 0.4, 0}};
     for (const auto& c : cases) {
         Load();
         GameObject* punch = PoolCopy("Punch");

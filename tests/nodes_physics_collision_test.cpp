@@ -32,6 +32,11 @@ protected:
         Touch(self, partner);
         return partner;
     }
+    // What was touched before is forgotten, as at each physics step.
+    static void NextStep() {
+        CollisionMessage::Pairs().clear();
+        CollisionMessage::Touches().clear();
+    }
     GameObject* self = nullptr;
 };
 
@@ -96,14 +101,26 @@ TEST_F(CollisionNodes, UnconnectedTypeOutputsAreSkippedAndBoundaryChainsComeFirs
     EXPECT_EQ((std::vector<int>{0, 9}), Taken(self));
 
     // A player touched with no "Player" chain falls through to "No Collision".
+    NextStep();
     Partner("Player");
     EXPECT_EQ(-1, Run(self));
     EXPECT_EQ(std::vector<int>{0}, Taken(self));
+
+    // Both halves of an edge touched in one step run the "Boundary" chain once (counted in
+    // "resSeq"), or a character carrying the ball would cross and cross straight back.
+    Load({{0, "IsCollidedNode", {-1, -1, -1, -1, -1, -1, -1, -1, -1, 1}, {}},
+          {1, "IncreaseIntNode", {}, {In("int", 1), In("int", 0)}}});
+    Var<int>(self, "resSeq") = 0;
+    Partner("Boundary", "Edge");
+    Partner("Boundary", "Edge_2");
+    Run(self);
+    EXPECT_EQ(1, Var<int>(self, "resSeq"));
 
     // A connected output whose target names no node ends the call with -1 and nothing else.
     Load({{0, "IsCollidedNode", {1, -1, -1, 42}, {}}, {1, "GetPositionNode", {}, {""}}});
     Partner("Player");
     EXPECT_EQ(-1, Run(self));
+    NextStep();
     Partner("Default");
     EXPECT_EQ(0, Run(self)) << "no collision runs node 1, which stops";
 }
@@ -112,10 +129,18 @@ TEST_F(CollisionNodes, TheTouchedObjectIsHandedOnExceptForPlatformsAndRespawns) 
     struct Case {
         const char* type;
         int output;
-        bool handedOver;
+        std::vector<int> taken;  // 0: handed on and of the same team, 1: handed on, of the other
+        int team = 1;
+        // Also touched in the same step, as the first partner; a player of the running team.
+        const char* beside = "";
     } cases[] = {
-        {"Player", 3, true}, {"Attack", 4, true}, {"Ball", 6, true}, {"Environment", 7, true},
-        {"Door", 8, true}, {"Platform", 2, false}, {"Respawn", 5, false},
+        {"Player", 3, {0}}, {"Attack", 4, {0}}, {"Ball", 6, {0}}, {"Environment", 7, {0}},
+        {"Door", 8, {0}}, {"Platform", 2, {}}, {"Respawn", 5, {}},
+        // A player pressed against a character, with no chain of its own, hides neither a
+        // punch nor the ball.
+        {"Attack", 4, {0}, 1, "Player"}, {"Ball", 6, {0}, 1, "Player"},
+        // A punch that touches its own thrower and a foe in one step: the foe is the answer.
+        {"Player", 3, {1}, 0, "Player"},
     };
     for (const Case& c : cases) {
         std::vector<int> outs(10, -1);
@@ -124,9 +149,10 @@ TEST_F(CollisionNodes, TheTouchedObjectIsHandedOnExceptForPlatformsAndRespawns) 
         Load({{0, "IsCollidedNode", outs, {}}, {1, "IsMyTeamNode", {2, 3}, {""}},
               {2, "SetBoolToNode", {}, {In("bool", 20)}}, {3, "SetBoolToNode", {}, {In("bool", 21)}}});
         GameObject* partner = Partner(c.type);
-        Var<int>(partner, "Team") = 1;
+        Var<int>(partner, "Team") = c.team;
+        if (*c.beside) Partner(c.beside, "Beside");
         Run(self);
-        EXPECT_EQ(c.handedOver ? std::vector<int>{0} : std::vector<int>{}, Taken(self)) << c.type;
+        EXPECT_EQ(c.taken, Taken(self)) << c.type << " beside " << c.beside;
         CollisionMessage::Pairs().clear();
     }
 }
@@ -139,8 +165,11 @@ TEST_F(CollisionNodes, CollidedObjMatchesAParticularObjectOrAType) {
         const char* type;
         const char* name;
         int taken;
+        const char* beside = "";  // also touched in the same step, as the first partner
     } cases[] = {
         {"the rival", {rival, anyBall}, "Player", "Rival", 0},
+        {"the rival behind another player", {rival, anyBall}, "Player", "Rival", 0, "Player"},
+        {"any ball, behind a player", {"", anyBall}, "Ball", "Ball7", 0, "Player"},
         {"another player is not the rival", {rival, anyBall}, "Player", "Lady", 1},
         {"the type is ignored when a particular object is asked", {rival, anyBall}, "Ball", "Ball", 1},
         {"any ball", {"", anyBall}, "Ball", "Ball7", 0},
@@ -154,6 +183,7 @@ TEST_F(CollisionNodes, CollidedObjMatchesAParticularObjectOrAType) {
               {2, "SetBoolToNode", {}, {In("bool", 21)}}, {3, "SetBoolToNode", {}, {In("bool", 20)}}});
         GameObject* partner = Partner(c.type, c.name);
         Var<int>(partner, "Team") = 0;
+        if (*c.beside) Partner(c.beside, "Beside");
         Run(self);
         EXPECT_EQ(std::vector<int>{c.taken}, Taken(self)) << c.situation << " (the match is handed on)";
         CollisionMessage::Pairs().clear();
