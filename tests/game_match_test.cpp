@@ -203,4 +203,19 @@ TEST_F(GameMatch, ABallThrownFromAPlatformAtAnEdgeWallStaysInTheScene) {
     EXPECT_EQ(1, Scene());
 }
 
+// A carrier touching an edge it may cross goes across it, whichever way the carrier faces: one
+// teleported to the edge, knocked back or shoved into it must not stay behind the camera.
+TEST_F(GameMatch, ACarrierFacingAwayFromAnEdgeItTouchesStillEndsUpAcrossIt) {
+    StartLevelOne();
+    ASSERT_TRUE(HoldUntil('D', [this] { return Carried(ball); }, 200)) << "red reaches the ball";
+    HoldUntil('A', [] { return false; }, 3);  // turns back towards its own side
+    // Red's back just touches the middle screen's right edge.
+    red->Get<Body>(BODY)->shape->SetPosition(961.0f, -258.0f);
+    ASSERT_TRUE(Until([] { return Scene() == 2; }, 10)) << "red crosses";
+    EXPECT_GT(Where(red).x, 1000.0f) << "red stands in the screen the camera goes to";
+    EXPECT_TRUE(Until([] { return CameraX() == 1640.0f; }, 60));
+    EXPECT_TRUE(OnScreen(Where(red))) << Where(red).x << ", " << Where(red).y;
+    EXPECT_TRUE(Carried(ball));
+}
+
 }  // namespace
