@@ -94,7 +94,7 @@ TEST_F(StartUpTest, WithNoDisplayTheGameSaysHowToGetOneAndStops) {
     const pid_t pid = fork();
     ASSERT_GE(pid, 0);
     if (pid == 0) {
-#if defined(__SANITIZE_ADDRESS__)
+#if defined(BRAMBLE_ADDRESS_SANITIZER)
         setenv("ASAN_OPTIONS", "detect_leaks=0", 1);
 #endif
         // A developer's own session must not leak in: Wayland also looks for its default socket
