@@ -25,8 +25,8 @@
 #include "flow/game_state_manager.h"
 #include "platform/platform.h"
 #include "platform/scripted_backend.h"
-#include "support/address_sanitizer.h"
 #include "support/engine_test.h"
+#include "support/game_process.h"
 
 namespace {
 
@@ -223,15 +223,10 @@ Ending RunGameProcess() {
     const std::string log = (fs::current_path() / "game.log").string();
     const pid_t pid = fork();
     if (pid == 0) {
-#if defined(BRAMBLE_ADDRESS_SANITIZER)
-        // Once SDL unloads the GL driver, its leaks can no longer be told from ours by name.
-        setenv("ASAN_OPTIONS", "detect_leaks=0", 1);
-#endif
         const int out = open(log.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
         dup2(out, 1);
         dup2(out, 2);
-        execl(BRAMBLE_GAME_BINARY, "bramblecourt", static_cast<char*>(nullptr));
-        _exit(127);
+        BecomeTheGame();
     }
     Ending ending;
     int status = 0;

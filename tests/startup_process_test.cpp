@@ -15,8 +15,8 @@
 #include "core/system_manager.h"
 #include "flow/game_state_manager.h"
 #include "platform/scripted_backend.h"
-#include "support/address_sanitizer.h"
 #include "support/engine_test.h"
+#include "support/game_process.h"
 
 namespace {
 
@@ -62,15 +62,7 @@ bool CatchesSignal(pid_t pid, int signal) {
 TEST_F(StartUpTest, TheGameEndsCleanlyOnSigtermAndLeavesResourcesUnchanged) {
     const pid_t pid = fork();
     ASSERT_GE(pid, 0);
-    if (pid == 0) {
-#if defined(BRAMBLE_ADDRESS_SANITIZER)
-        // Once SDL unloads the GL driver, its leaks can no longer be told from ours by name;
-        // the in-process tests check the game's own memory.
-        setenv("ASAN_OPTIONS", "detect_leaks=0", 1);
-#endif
-        execl(BRAMBLE_GAME_BINARY, "bramblecourt", static_cast<char*>(nullptr));
-        _exit(127);
-    }
+    if (pid == 0) BecomeTheGame();
     bool ready = false;
     for (int i = 0; i < 200 && !ready; ++i) {  // up to 10 s
         ready = CatchesSignal(pid, SIGTERM);
@@ -94,9 +86,6 @@ TEST_F(StartUpTest, WithNoDisplayTheGameSaysHowToGetOneAndStops) {
     const pid_t pid = fork();
     ASSERT_GE(pid, 0);
     if (pid == 0) {
-#if defined(BRAMBLE_ADDRESS_SANITIZER)
-        setenv("ASAN_OPTIONS", "detect_leaks=0", 1);
-#endif
         // A developer's own session must not leak in: Wayland also looks for its default socket
         // under XDG_RUNTIME_DIR.
         for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "SDL_VIDEODRIVER", "XDG_RUNTIME_DIR"}) unsetenv(name);
@@ -104,8 +93,7 @@ TEST_F(StartUpTest, WithNoDisplayTheGameSaysHowToGetOneAndStops) {
         const int quiet = open("/dev/null", O_WRONLY);
         dup2(out, 1);
         dup2(quiet, 2);  // the system libraries' own complaints about the missing display
-        execl(BRAMBLE_GAME_BINARY, "bramblecourt", static_cast<char*>(nullptr));
-        _exit(127);
+        BecomeTheGame();
     }
     int status = 0;
     bool ended = false;
