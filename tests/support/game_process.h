@@ -1,18 +1,69 @@
 #pragma once
 
-#include <unistd.h>
+#include <sys/types.h>
 
-#include <cstdlib>
+#include <chrono>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
 
-#include "support/address_sanitizer.h"
+// A sanitizer that finds a fault in a child (a leak included) ends it with this code, which
+// neither the game nor a test uses: a leak can never pass for an expected exit.
+constexpr int kSanitizerExitCode = 86;
 
-// Turns a forked child into the real game, started in the current folder. Under
-// AddressSanitizer its leak check is off: once SDL unloads the GL driver, the driver's leaks can
-// no longer be told from ours by name, and the in-process tests check the game's own memory.
-[[noreturn]] inline void BecomeTheGame() {
-#if defined(BRAMBLE_ADDRESS_SANITIZER)
-    setenv("ASAN_OPTIONS", "detect_leaks=0", 1);
-#endif
-    execl(BRAMBLE_GAME_BINARY, "bramblecourt", static_cast<char*>(nullptr));
-    _exit(127);
-}
+// How to start a process for a test. By default the real game, in the current folder, with
+// the test's own environment.
+struct ProcessOptions {
+    std::vector<std::string> command{BRAMBLE_GAME_BINARY};
+    // Run through this command, e.g. {"xvfb-run", "-a"}; `command` follows its arguments.
+    std::vector<std::string> wrapper;
+    std::string folder;  // empty: the current one
+    // Set to a value, or unset with std::nullopt.
+    std::map<std::string, std::optional<std::string>> environment;
+    std::optional<uid_t> uid;  // dropped to after the output files are opened
+    std::optional<gid_t> gid;
+    bool errorsWithOutput = true;  // false: stderr is kept apart, in Ending::errors
+};
+
+struct Ending {
+    bool exited = false;  // exit() or a return from main
+    bool signalled = false;
+    bool timedOut = false;  // still running at the limit: it was killed
+    int code = 0;           // the exit status, or the signal that ended it
+    std::string output;     // stdout (with stderr unless kept apart)
+    std::string errors;
+};
+
+// A child process: started at construction, in a process group of its own, so that whatever
+// it starts in turn goes with it. A process still running when this is destroyed is killed.
+class GameProcess {
+public:
+    explicit GameProcess(ProcessOptions options = {});
+    ~GameProcess();
+    GameProcess(const GameProcess&) = delete;
+    GameProcess& operator=(const GameProcess&) = delete;
+
+    pid_t Pid() const { return pid_; }
+    // Whether the process has installed a handler for `signal` (the caught mask in /proc).
+    bool Catches(int signal) const;
+    // Waits up to `limit` until it catches `signal`; false if it ended first or never did.
+    bool WaitUntilCatches(int signal, std::chrono::milliseconds limit);
+    // Waits up to `limit` for it to end; true once it has.
+    bool EndsWithin(std::chrono::milliseconds limit);
+    void Signal(int signal);
+    // Waits up to `limit`, kills the whole group if it is still running, and reports how it
+    // ended. A sanitizer's exit fails the current test with what it printed.
+    Ending Wait(std::chrono::milliseconds limit);
+
+private:
+    bool Reap(bool block);
+
+    pid_t pid_ = -1;
+    bool ended_ = false;
+    int status_ = 0;
+    std::string outputPath_, errorsPath_;
+};
+
+// How a process ended and what it printed, for a failing test's message.
+std::string Describe(const Ending& ending);

@@ -3,11 +3,11 @@
 // keeps their names in every report.
 #include <dlfcn.h>
 
-#include <initializer_list>
+#include "support/gl_drivers.h"
 
 namespace {
 const bool pinned = [] {
-    for (const char* library : {"libEGL_mesa.so.0", "libglapi.so.0", "/usr/lib/x86_64-linux-gnu/dri/swrast_dri.so"}) dlopen(library, RTLD_LAZY | RTLD_NODELETE);
+    for (const char* library : kGlDrivers) dlopen(library, RTLD_LAZY | RTLD_NODELETE);
     return true;
 }();
 }  // namespace
