@@ -1,4 +1,4 @@
-// Frame pacing on the real clock, and the time from start-up to the first presented frame.
+// Frame pacing on the real clock, how late its waits wake, and the time from start-up to the first presented frame.
 #include <chrono>
 #include <vector>
 
@@ -32,6 +32,21 @@ void FramePacing() {
     });
 }
 
+// How late the frame clock wakes from a wait of 1 to 4 ms, either side of where it hands over
+// from sleeping to spinning. A wait that trusts a plain sleep overshoots by a scheduler slice.
+void ClockWaitLateness() {
+    auto backend = platform::CreateSdlBackend();
+    platform::Clock& clock = backend->GetClock();
+    std::vector<double> lateness;
+    for (int wait = 0; wait < 200; ++wait) {
+        const uint64_t target = clock.Now() + static_cast<uint64_t>(1 + wait % 4) * platform::kTicksPerMillisecond;
+        clock.WaitUntil(target);
+        lateness.push_back(static_cast<double>(clock.Now() - target) / 10'000.0);
+    }
+    ReportFigure("clock_wait_lateness_median", Median(lateness), "ms", "<= 0.05");
+    ReportFigure("clock_wait_lateness_p99", Percentile(lateness, 0.99), "ms", "-");
+}
+
 void StartUpTime() {
     InResourcesCopy([] {
         platform::Install(platform::CreateSdlBackend());
@@ -51,6 +66,7 @@ void StartUpTime() {
 }
 
 const bool registered = RegisterFigureBenchmark("frame_pacing", FramePacing) &&
+                        RegisterFigureBenchmark("clock_wait", ClockWaitLateness) &&
                         RegisterFigureBenchmark("startup", StartUpTime);
 
 }  // namespace

@@ -245,7 +245,9 @@ TEST_F(GameMenus, TheMarkerAndThePulseFollowTheChoiceThroughEveryEntry) {
         for (int i = 0; i < 12; ++i) {
             Frames(1);
             largest = std::max(largest, ScaleOf(entry.button));
-            if (previous) ASSERT_EQ(1.0f, ScaleOf(previous)) << previous << " is back at its size";
+            if (previous) {
+                ASSERT_EQ(1.0f, ScaleOf(previous)) << previous << " is back at its size";
+            }
         }
         EXPECT_TRUE(Near(kMarker, At(-140, entry.y))) << "the marker beside " << entry.button;
         EXPECT_GT(largest, 1.1f) << entry.button << " pulses";
