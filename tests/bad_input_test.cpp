@@ -1,9 +1,6 @@
 // Every data file a player or modder can edit, broken in every common way: the game must say
 // what is wrong in a few lines naming the file, keep running, and never write over a file it
 // could not read.
-#include <fcntl.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <chrono>
 #include <csignal>
@@ -13,7 +10,6 @@
 #include <set>
 #include <sstream>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -197,67 +193,16 @@ std::vector<std::string> NewLines(const std::string& printed, const std::string&
 
 constexpr size_t kFewLines = 6;
 
-// Sends SIGTERM once the game has taken it over (before, it would just kill it).
-bool CatchesSigterm(pid_t pid) {
-    FILE* status = std::fopen(("/proc/" + std::to_string(pid) + "/status").c_str(), "r");
-    if (!status) return false;
-    char line[256];
-    bool caught = false;
-    while (std::fgets(line, sizeof line, status)) {
-        if (std::string(line).rfind("SigCgt:", 0) == 0) {
-            caught = (std::stoull(line + 7, nullptr, 16) >> (SIGTERM - 1)) & 1ULL;
-        }
-    }
-    std::fclose(status);
-    return caught;
-}
-
-struct Ending {
-    bool exited = false;  // false: killed by a signal
-    int code = 0;
-    std::string printed;
-};
-
 // The real game in the current folder for a few seconds, then asked to close.
 Ending RunGameProcess() {
-    const std::string log = (fs::current_path() / "game.log").string();
-    const pid_t pid = fork();
-    if (pid == 0) {
-        const int out = open(log.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        dup2(out, 1);
-        dup2(out, 2);
-        BecomeTheGame();
-    }
-    Ending ending;
-    int status = 0;
-    bool done = false;
+    GameProcess game;
     // Up to 10 s to start; then a second of play before closing.
-    for (int i = 0; i < 200 && !done && !CatchesSigterm(pid); ++i) {
-        done = waitpid(pid, &status, WNOHANG) == pid;
-        if (!done) std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    }
-    for (int i = 0; i < 20 && !done; ++i) {
-        done = waitpid(pid, &status, WNOHANG) == pid;
-        if (!done) std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    }
+    if (game.WaitUntilCatches(SIGTERM, std::chrono::seconds(10))) game.EndsWithin(std::chrono::seconds(1));
     // A game already on its way out (a control file it could not read) has handed SIGTERM back
     // to the default, which would kill it: give a slow exit (a sanitizer build under load) time
     // to finish on its own first.
-    for (int i = 0; i < 200 && !done && !CatchesSigterm(pid); ++i) {
-        done = waitpid(pid, &status, WNOHANG) == pid;
-        if (!done) std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    }
-    if (!done) {
-        kill(pid, SIGTERM);
-        waitpid(pid, &status, 0);
-    }
-    ending.exited = WIFEXITED(status);
-    ending.code = ending.exited ? WEXITSTATUS(status) : WTERMSIG(status);
-    FILE* in = std::fopen(log.c_str(), "r");
-    for (int c; in && (c = std::fgetc(in)) != EOF;) ending.printed += static_cast<char>(c);
-    if (in) std::fclose(in);
-    fs::remove(log);
-    return ending;
+    if (game.WaitUntilCatches(SIGTERM, std::chrono::seconds(10))) game.Signal(SIGTERM);
+    return game.Wait(std::chrono::seconds(30));
 }
 
 class BadInput : public ResourcesTest, public testing::WithParamInterface<std::tuple<DataFile, Fault>> {
@@ -308,16 +253,16 @@ TEST_P(ControlFilesBadInput, EndTheGameWithExitCodeOneOrAreReportedAndNeverCrash
     const auto& [file, fault] = GetParam();
     // What the intact game prints does not change from case to case: run it once.
     static const Ending intact = RunGameProcess();
-    ASSERT_TRUE(intact.exited && intact.code == 0) << intact.printed;
+    ASSERT_TRUE(intact.exited && intact.code == 0) << Describe(intact);
     Break(file, fault);
     const Ending ending = RunGameProcess();
-    ASSERT_TRUE(ending.exited) << "killed by signal " << ending.code << "\n" << ending.printed;
-    EXPECT_TRUE(ending.code == 0 || ending.code == 1) << ending.code;
+    ASSERT_TRUE(ending.exited) << Describe(ending);
+    EXPECT_TRUE(ending.code == 0 || ending.code == 1) << Describe(ending);
     if (fault == Fault::Missing) {
-        EXPECT_EQ(1, ending.code) << ending.printed;
+        EXPECT_EQ(1, ending.code) << Describe(ending);
         EXPECT_FALSE(fs::exists(root_ / file.path)) << "a missing control file was made up empty";
     }
-    ExpectClearReport(ending.printed, intact.printed, file, fault);
+    ExpectClearReport(ending.output, intact.output, file, fault);
 }
 
 std::string TestName(const testing::TestParamInfo<std::tuple<DataFile, Fault>>& info) {

@@ -1,13 +1,10 @@
 // A long session: hundreds of state changes must not grow the game, and a pad pulled out, the
 // window losing focus or being closed mid-level must end cleanly with every data file intact.
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <chrono>
 #include <cstdlib>
 #include <memory>
 #include <string>
-#include <thread>
 
 #include <gtest/gtest.h>
 
@@ -20,6 +17,7 @@
 #include "platform/virtual_keys.h"
 #include "support/address_sanitizer.h"
 #include "support/engine_test.h"
+#include "support/game_process.h"
 #include "support/resident_memory.h"
 
 namespace {
@@ -164,35 +162,21 @@ TEST(SoakScript, PlaysTheScriptNamedInTheEnvironment) {
     std::exit(testing::Test::HasFailure() ? 2 : 0);
 }
 
-// Runs one script in a fresh process of this test binary; its exit status.
-int RunScriptProcess(const std::string& script) {
-    const pid_t pid = fork();
-    if (pid == 0) {
-#if defined(BRAMBLE_ADDRESS_SANITIZER)
-        // As in the start-up process tests: the in-process tests check the game's own leaks.
-        setenv("ASAN_OPTIONS", "detect_leaks=0", 1);
-#endif
-        setenv("BRAMBLE_SOAK_SCRIPT", script.c_str(), 1);
-        execl("/proc/self/exe", "bramble_tests", "--gtest_filter=SoakScript.*", "--gtest_brief=1",
-              static_cast<char*>(nullptr));
-        _exit(127);
-    }
-    int status = 0;
-    for (int i = 0; i < 1200; ++i) {  // up to 60 s
-        if (waitpid(pid, &status, WNOHANG) == pid) return status;
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    }
-    kill(pid, SIGKILL);
-    waitpid(pid, &status, 0);
-    return status;
+// Runs one script in a fresh process of this test binary.
+Ending RunScriptProcess(const std::string& script) {
+    ProcessOptions options;
+    options.command = {"/proc/self/exe", "--gtest_filter=SoakScript.*", "--gtest_brief=1"};
+    options.environment["BRAMBLE_SOAK_SCRIPT"] = script;
+    GameProcess game(options);
+    return game.Wait(std::chrono::seconds(60));
 }
 
 class SessionEndings : public ResourcesTest, public testing::WithParamInterface<const char*> {};
 
 TEST_P(SessionEndings, EndWithExitCodeZeroAndLeaveTheDataFilesIntact) {
-    const int status = RunScriptProcess(GetParam());
-    ASSERT_TRUE(WIFEXITED(status)) << "the game was killed by signal " << WTERMSIG(status);
-    EXPECT_EQ(0, WEXITSTATUS(status));
+    const Ending ending = RunScriptProcess(GetParam());
+    ASSERT_TRUE(ending.exited) << Describe(ending);
+    EXPECT_EQ(0, ending.code) << Describe(ending);
     EXPECT_EQ("", CompareTrees(BRAMBLE_SOURCE_RESOURCES, root_ / "Resources"));
 }
 

@@ -1,15 +1,10 @@
 #include <algorithm>
+#include <chrono>
 #include <csignal>
-#include <cstdlib>
-#include <fstream>
-#include <sstream>
 #include <thread>
 
 #include <epoxy/gl.h>
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include "core/startup.h"
 #include "core/system_manager.h"
@@ -46,35 +41,14 @@ TEST_F(StartUpTest, ARunOfTheGameLeavesResourcesAsCommitted) {
     EXPECT_EQ("", CompareTrees(BRAMBLE_SOURCE_RESOURCES, root_ / "Resources"));
 }
 
-// Bit of a signal in the caught-signals mask of /proc/PID/status.
-bool CatchesSignal(pid_t pid, int signal) {
-    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
-    std::string line;
-    while (std::getline(status, line)) {
-        if (line.rfind("SigCgt:", 0) == 0) {
-            const unsigned long long mask = std::stoull(line.substr(7), nullptr, 16);
-            return (mask >> (signal - 1)) & 1ULL;
-        }
-    }
-    return false;
-}
-
 TEST_F(StartUpTest, TheGameEndsCleanlyOnSigtermAndLeavesResourcesUnchanged) {
-    const pid_t pid = fork();
-    ASSERT_GE(pid, 0);
-    if (pid == 0) BecomeTheGame();
-    bool ready = false;
-    for (int i = 0; i < 200 && !ready; ++i) {  // up to 10 s
-        ready = CatchesSignal(pid, SIGTERM);
-        if (!ready) std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    }
-    ASSERT_TRUE(ready) << "the game never took over SIGTERM";
+    GameProcess game;
+    ASSERT_TRUE(game.WaitUntilCatches(SIGTERM, std::chrono::seconds(10))) << "the game never took over SIGTERM";
     std::this_thread::sleep_for(std::chrono::milliseconds(200));  // let it reach the main loop
-    kill(pid, SIGTERM);
-    int status = 0;
-    ASSERT_EQ(pid, waitpid(pid, &status, 0));
-    ASSERT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(0, WEXITSTATUS(status));
+    game.Signal(SIGTERM);
+    const Ending ending = game.Wait(std::chrono::seconds(30));
+    ASSERT_TRUE(ending.exited) << Describe(ending);
+    EXPECT_EQ(0, ending.code) << Describe(ending);
     EXPECT_EQ("", CompareTrees(BRAMBLE_SOURCE_RESOURCES, root_ / "Resources"));
 }
 
@@ -82,36 +56,19 @@ TEST_F(StartUpTest, TheGameEndsCleanlyOnSigtermAndLeavesResourcesUnchanged) {
 // back to drawing to nothing and the game would run on with no window anywhere: it must say
 // so in one line and stop.
 TEST_F(StartUpTest, WithNoDisplayTheGameSaysHowToGetOneAndStops) {
-    const std::string log = (root_ / "game.log").string();
-    const pid_t pid = fork();
-    ASSERT_GE(pid, 0);
-    if (pid == 0) {
-        // A developer's own session must not leak in: Wayland also looks for its default socket
-        // under XDG_RUNTIME_DIR.
-        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "SDL_VIDEODRIVER", "XDG_RUNTIME_DIR"}) unsetenv(name);
-        const int out = open(log.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        const int quiet = open("/dev/null", O_WRONLY);
-        dup2(out, 1);
-        dup2(quiet, 2);  // the system libraries' own complaints about the missing display
-        BecomeTheGame();
+    ProcessOptions options;
+    // A developer's own session must not leak in: Wayland also looks for its default socket
+    // under XDG_RUNTIME_DIR.
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "SDL_VIDEODRIVER", "XDG_RUNTIME_DIR"}) {
+        options.environment[name] = std::nullopt;
     }
-    int status = 0;
-    bool ended = false;
-    for (int i = 0; i < 400 && !ended; ++i) {  // up to 20 s
-        ended = waitpid(pid, &status, WNOHANG) == pid;
-        if (!ended) std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    }
-    if (!ended) {
-        kill(pid, SIGKILL);
-        waitpid(pid, &status, 0);
-    }
-    std::ifstream in(log);
-    std::stringstream printed;
-    printed << in.rdbuf();
-    ASSERT_TRUE(ended) << "the game ran on with no display\n" << printed.str().substr(0, 2000);
-    ASSERT_TRUE(WIFEXITED(status));
-    EXPECT_NE(0, WEXITSTATUS(status));
-    const std::string text = printed.str();
+    options.errorsWithOutput = false;  // the system libraries' own complaints about the missing display
+    GameProcess game(options);
+    const Ending ending = game.Wait(std::chrono::seconds(20));
+    ASSERT_FALSE(ending.timedOut) << "the game ran on with no display\n" << Describe(ending);
+    ASSERT_TRUE(ending.exited) << Describe(ending);
+    EXPECT_NE(0, ending.code) << Describe(ending);
+    const std::string& text = ending.output;
     EXPECT_EQ(0u, text.find("Display: no display to show the game on")) << text;
     EXPECT_NE(std::string::npos, text.find("set DISPLAY")) << text;
     EXPECT_EQ(1, std::count(text.begin(), text.end(), '\n')) << text;
