@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "audio/sound_system.h"
 #include "core/startup.h"
@@ -109,6 +110,38 @@ protected:
     static constexpr Rgba kButton{236, 176, 80};
 
 };
+
+// Pixels in the colour of the menu's text, over the whole view.
+int TextPixels() {
+    std::vector<unsigned char> view(1280 * 720 * 4);
+    glReadPixels(0, 0, 1280, 720, GL_RGBA, GL_UNSIGNED_BYTE, view.data());
+    int count = 0;
+    for (size_t i = 0; i < view.size(); i += 4) {
+        if (std::abs(view[i] - 33) < 12 && std::abs(view[i + 1] - 28) < 12 && std::abs(view[i + 2] - 41) < 12) ++count;
+    }
+    return count;
+}
+
+// The first frame of the main menu, at start-up and back from a level, shows only the menu:
+// a page's text is drawn no sooner than its page opens.
+using GameMenuEntry = GameTest;
+
+TEST_F(GameMenuEntry, TheFirstFrameShowsNoPagesText) {
+    StartGame();
+    for (int entry = 0; entry < 2; ++entry) {
+        if (entry == 1) {
+            EnterState(Level_1, {{0, LadyRed}});
+            Frames(5);
+            EnterState(MainMenu);
+        }
+        ASSERT_TRUE(systems.RunFrame());
+        const int first = TextPixels();
+        Frames(10);
+        const int settled = TextPixels();
+        EXPECT_GT(settled, 0) << "the menu's own text is drawn";
+        EXPECT_LT(first, settled + settled / 10) << (entry ? "back from a level" : "at start-up");
+    }
+}
 
 TEST_F(GameMenus, FromTheMainMenuThroughTheSelectionIntoLevelOne) {
     ASSERT_EQ(MainMenu, GameStateManager::currentState);
