@@ -338,4 +338,40 @@ TEST_F(GameLevels, ACarrierSentBackByACactusPopsTheBallUp) {
     EXPECT_EQ(Level_2, GameStateManager::currentState);
 }
 
+// However a shake throws the camera about, at either end of every stage, the view's outer rows
+// and columns show the stage's own pictures, never the bare clear colour behind them.
+TEST_F(GameLevels, AShakeAtEitherEndOfEachStageKeepsTheSceneryOverTheWholeView) {
+    StartLevel(Level_1, {{0, LadyRed}});
+    std::vector<unsigned char> row(1280 * 4), column(720 * 4);
+    const auto bare = [](const unsigned char* p) {
+        return std::abs(p[0] - 201) <= 2 && std::abs(p[1] - 230) <= 2 && std::abs(p[2] - 240) <= 2;
+    };
+    for (GameState level : {Level_1, Level_2, Level_3}) {
+        if (level != Level_1) EnterState(level, {{0, LadyRed}});
+        GameObject* levelObject = Named("LevelObj");
+        ASSERT_NE(nullptr, levelObject);
+        for (int scene : {0, 2}) {
+            GameStateManager::Instance().currentScene = scene;
+            TheCamera()->SetPosition(SceneCentreX(scene), 0);
+            for (int frame = 0; frame < 40; ++frame) {
+                if (frame % 4 == 0) {  // hit after hit, each shake starting where the last left off
+                    DoubleOf(levelObject, "intensity") = 12;
+                    *ObjectVariable<bool>(levelObject, "isShaking") = true;
+                }
+                Until([] { return false; }, 1);
+                int bareEdge = 0;
+                for (int y : {0, 719}) {
+                    glReadPixels(0, y, 1280, 1, GL_RGBA, GL_UNSIGNED_BYTE, row.data());
+                    for (int x = 0; x < 1280; ++x) bareEdge += bare(&row[x * 4]);
+                }
+                for (int x : {0, 1279}) {
+                    glReadPixels(x, 0, 1, 720, GL_RGBA, GL_UNSIGNED_BYTE, column.data());
+                    for (int y = 0; y < 720; ++y) bareEdge += bare(&column[y * 4]);
+                }
+                ASSERT_EQ(0, bareEdge) << "level " << level << " scene " << scene << " frame " << frame;
+            }
+        }
+    }
+}
+
 }  // namespace

@@ -1,6 +1,8 @@
 // Camera nodes: jumps, pans towards a scene and the decaying screen shake, by the numbers.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "nodes_effects_fixture.h"
 
 namespace {
@@ -69,6 +71,10 @@ TEST_F(CameraNodes, PanningStepsSidewaysAndStopsOnTheScene) {
 
 TEST_F(CameraNodes, AShakeCirclesTheSceneWithShrinkingStepsAndEndsOnIt) {
     Make({{0, "ScreenShakeNode", {}, {"", S1, S2, S3, Intensity, Decay, Shaking}}});
+    // Screens side by side on one line, wider than any shake.
+    Var<Vec2>(self, "S1") = {-920, 60};
+    Var<Vec2>(self, "S2") = {100, 50};
+    Var<Vec2>(self, "S3") = {1640, 40};
     renderer->camera.SetPosition(100, 50);
     const Vec2 path[] = {{104, 50}, {100, 50}, {100, 52}, {101, 50}, {101, 49.5f}, {100.75f, 50}, {100, 50}};
     const double intensity[] = {4, 2, 1, 0.5, 0.25, 0.125, 0.0625};
@@ -89,6 +95,34 @@ TEST_F(CameraNodes, AShakeCirclesTheSceneWithShrinkingStepsAndEndsOnIt) {
     EXPECT_EQ((Vec2{104, 50}), CameraAt());
     Run(self);
     EXPECT_EQ((Vec2{104, 54}), CameraAt());
+
+    // At a stage's end, or above or below its screens, the view would leave the stage's
+    // pictures: the shake goes no further.
+    struct Edge {
+        const char* situation;
+        Vec2 s1, s3, camera, to;
+    } edges[] = {
+        {"right end", {-920, 0}, {1640, 0}, {1640, 0}, {1640, 0}},
+        {"left end", {-920, 0}, {100, 0}, {-920, 0}, {-920, 0}},
+        {"screens on one line", {-920, 50}, {1640, 50}, {100, 50}, {100, 50}},
+    };
+    for (const Edge& e : edges) {
+        Make({{0, "ScreenShakeNode", {}, {"", S1, S2, S3, Intensity, Decay, Shaking}}});
+        Var<Vec2>(self, "S1") = e.s1;
+        Var<Vec2>(self, "S3") = e.s3;
+        Var<Vec2>(self, "S2") = e.camera;
+        GameStateManager::Instance().currentScene = 1;
+        renderer->camera.SetPosition(e.camera.x, e.camera.y);
+        for (int run = 0; run < 6; ++run) {
+            Var<double>(self, "Intensity") = 12;
+            Var<bool>(self, "isShaking") = true;
+            Run(self);
+            const Vec2 at = CameraAt();
+            EXPECT_TRUE(at.x >= std::min(e.s1.x, e.s3.x) && at.x <= std::max(e.s1.x, e.s3.x) &&
+                        at.y >= std::min(e.s1.y, e.s3.y) && at.y <= std::max(e.s1.y, e.s3.y))
+                << e.situation << " run " << run << ": " << at.x << ", " << at.y;
+        }
+    }
 
     // Outside the three scenes the shake ends on the origin.
     GameStateManager::Instance().currentScene = 5;
