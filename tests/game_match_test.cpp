@@ -2,6 +2,10 @@
 // by scripted keys, carry the ball across the camera scenes to the other team's door, and
 // characters who fall off the stage or are left behind by the camera come back at their
 // team's point under a respawn light.
+#include <epoxy/gl.h>
+
+#include <array>
+
 #include "support/match_fixture.h"
 
 namespace {
@@ -216,6 +220,35 @@ TEST_F(GameMatch, ACarrierFacingAwayFromAnEdgeItTouchesStillEndsUpAcrossIt) {
     EXPECT_TRUE(Until([] { return CameraX() == 1640.0f; }, 60));
     EXPECT_TRUE(OnScreen(Where(red))) << Where(red).x << ", " << Where(red).y;
     EXPECT_TRUE(Carried(ball));
+}
+
+// A loose ball lying against a door is drawn in front of it, where a player can see it.
+TEST_F(GameMatch, ALooseBallAtADoorIsDrawnInFrontOfIt) {
+    StartLevelOne();
+    TheCamera()->SetPosition(1640, 0);
+    GameStateManager::Instance().currentScene = 2;
+    const GameObject* door = Named("DoorEast");
+    ASSERT_NE(nullptr, door);
+    Body* body = ball->Get<Body>(BODY);
+    const Vec2 atDoor = {Where(door).x, Where(door).y - 40};
+    const auto pixelAt = [](Vec2 p) {
+        std::array<unsigned char, 4> rgba{};
+        glReadPixels(static_cast<int>(p.x - 1640 + 640), static_cast<int>(p.y + 360), 1, 1, GL_RGBA, GL_UNSIGNED_BYTE,
+                     rgba.data());
+        return rgba;
+    };
+    const auto holdBallAt = [&](Vec2 p) {
+        for (int frame = 0; frame < 3; ++frame) {
+            body->shape->SetPosition(p);
+            body->velX = body->velY = 0;
+            Until([] { return false; }, 1);
+        }
+    };
+    holdBallAt({1640, 100});
+    const auto doorAlone = pixelAt(atDoor);
+    holdBallAt(atDoor);
+    const auto withBall = pixelAt(atDoor);
+    EXPECT_NE(doorAlone, withBall) << "the ball shows over the door";
 }
 
 }  // namespace
