@@ -50,6 +50,8 @@ TEST_F(PhysicsSlide, AStillSolidBodyStopsTheSlideAndNothingElseDoes) {
         {"a ledge above the ball", 0, 100, {{Kind::Wall, 50, 30, 20, 20}}, 100},
         {"a ledge below the ball", 0, 100, {{Kind::Wall, 50, -30, 20, 20}}, 100},
         {"a ledge the ball's bottom reaches", 0, 100, {{Kind::Wall, 50, -18, 20, 20}}, 28},
+        {"a ledge whose top meets the ball's bottom", 0, 100, {{Kind::Wall, 50, -22, 20, 20}}, 100},
+        {"a ledge whose bottom meets the ball's top", 0, 100, {{Kind::Wall, 50, 22, 20, 20}}, 100},
         {"a moving body", 0, 100, {{Kind::Moving, 50, 0, 20, 700}}, 100},
         {"an inactive body", 0, 100, {{Kind::Inactive, 50, 0, 20, 700}}, 100},
         {"a body that only reports touches", 0, 100, {{Kind::ReportOnly, 50, 0, 20, 700}}, 100},
