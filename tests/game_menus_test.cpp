@@ -106,6 +106,35 @@ protected:
         return sprite ? sprite->scaleX : 0;
     }
 
+    // Whether the open page's heading lies in the panel's body: no text on the white band
+    // across the panel's top, and text just under it.
+    static ::testing::AssertionResult HeadingInTheBody() {
+        constexpr int kLeft = -330, kWidth = 660, kLow = 40, kHigh = 170;  // inside the frame
+        std::vector<unsigned char> area(kWidth * (kHigh - kLow) * 4);
+        glReadPixels(640 + kLeft, 360 + kLow, kWidth, kHigh - kLow, GL_RGBA, GL_UNSIGNED_BYTE, area.data());
+        const auto at = [&](int x, int y) { return &area[((y - kLow) * kWidth + (x - kLeft)) * 4]; };
+        const auto text = [](const unsigned char* p) {
+            return std::abs(p[0] - 33) < 12 && std::abs(p[1] - 28) < 12 && std::abs(p[2] - 41) < 12;
+        };
+        int bandBottom = 0, bandRows = 0;
+        for (int y = kLow; y < kHigh; ++y) {
+            const unsigned char* edge = at(kLeft + kWidth - 1, y);
+            if (edge[0] < 253 || edge[1] < 253 || edge[2] < 250) continue;  // not the white band
+            ++bandRows;
+            bandBottom = bandBottom ? std::min(bandBottom, y) : y;
+            for (int x = kLeft; x < kLeft + kWidth; ++x) {
+                if (text(at(x, y))) return ::testing::AssertionFailure() << "text on the band at " << x << ", " << y;
+            }
+        }
+        if (bandRows == 0) return ::testing::AssertionFailure() << "no white band";
+        for (int y = std::max(kLow, bandBottom - 40); y < bandBottom; ++y) {
+            for (int x = kLeft; x < kLeft + kWidth; ++x) {
+                if (text(at(x, y))) return ::testing::AssertionSuccess();
+            }
+        }
+        return ::testing::AssertionFailure() << "no heading under the band";
+    }
+
     static constexpr Rgba kMarker{214, 60, 56};
     static constexpr Rgba kButton{236, 176, 80};
 
@@ -325,6 +354,32 @@ TEST_F(GameMenus, AnOpenPageTakesOnlyTheClicksOfItsOwnItems) {
     bool running = true;
     for (int i = 0; running && i < 10; ++i) running = systems.RunFrame();
     EXPECT_FALSE(running) << "Yes ends the game";
+}
+
+// Every page's heading sits in the panel's body, under its white top band.
+TEST_F(GameMenus, EachPagesHeadingSitsInThePanelsBody) {
+    Press('S');
+    Press(vk::kReturn);
+    ASSERT_TRUE(Shown("HowPage1"));
+    Frames(2);
+    EXPECT_TRUE(HeadingInTheBody()) << "How To Play 1/2";
+    Press(vk::kReturn);  // Next
+    ASSERT_TRUE(Shown("HowPage2"));
+    Frames(2);
+    EXPECT_TRUE(HeadingInTheBody()) << "How To Play 2/2";
+    Press(vk::kEscape);
+    ASSERT_FALSE(Shown("HowPage2"));
+    while (MenuSelection() != 9) Press('S');
+    Press(vk::kReturn);
+    ASSERT_TRUE(Shown("OptionsPage"));
+    Frames(2);
+    EXPECT_TRUE(HeadingInTheBody()) << "Options";
+    Press(vk::kEscape);
+    ASSERT_FALSE(Shown("OptionsPage"));
+    Click(0, -120);
+    ASSERT_TRUE(Shown("CreditsPage"));
+    Frames(2);
+    EXPECT_TRUE(HeadingInTheBody()) << "Credits";
 }
 
 // How To Play draws its two items with the marker on the current one; each page's right item
