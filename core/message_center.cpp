@@ -7,8 +7,10 @@ void IMessage::Post() { MessageCenter::GetInstance().QueuePosted(this); }
 void RecordCreatedMessage(IMessage* message) { MessageCenter::GetInstance().RecordCreated(message); }
 
 MessageCenter& MessageCenter::GetInstance() {
-    static MessageCenter instance;
-    return instance;
+    // Never destroyed: messages and their clones live until the process ends, and an exit that
+    // skips the engine's reset (a fatal control-file error) must not strand them in a destroyed list.
+    static MessageCenter* instance = new MessageCenter;
+    return *instance;
 }
 
 void MessageCenter::AddListener(MESSAGE_ID id, IListener* listener) {
