@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 
@@ -112,11 +113,21 @@ bool JsonFile::Read(const std::string& path) {
     failed_ = true;
     document_.SetObject();
     text_.clear();
-    // In-and-append opens an existing file untouched and creates a missing one empty.
-    std::fstream stream(path, std::ios::in | std::ios::app | std::ios::binary);
+    // Opened for reading only: a file the player may read but not write (an installed game) is
+    // still read, and only its write-back fails.
+    std::error_code error;
+    std::ifstream stream;
+    if (!std::filesystem::is_directory(path, error)) stream.open(path, std::ios::in | std::ios::binary);
     if (!stream.is_open()) {
-        std::printf("%s: cannot open or create the file\n", path.c_str());
-        return false;
+        const bool exists = std::filesystem::exists(path, error) || error;
+        // A missing file is created empty and read as "{}": stored data and the tools count on
+        // it. Without a word the game would show empty menus and nobody would know why.
+        if (exists || !std::ofstream(path, std::ios::app | std::ios::binary).is_open()) {
+            std::printf("%s: cannot open or create the file\n", path.c_str());
+            return false;
+        }
+        std::printf("%s: missing; created empty\n", path.c_str());
+        return Parse("{}", path);
     }
     std::string content((std::istreambuf_iterator<char>(stream)), std::istreambuf_iterator<char>());
     return Parse(content.empty() ? std::string("{}") : content, path);
@@ -134,6 +145,11 @@ bool JsonFile::Parse(const std::string& text, const std::string& name) {
         return false;
     }
     document_.Parse<rapidjson::kParseFullPrecisionFlag>(text_.c_str(), text_.size());
+    if (document_.HasParseError() && document_.GetParseError() == rapidjson::kParseErrorNumberTooBig) {
+        std::printf("%s: a number too large to hold; not read\n", name.c_str());
+        document_.SetObject();
+        return false;
+    }
     if (document_.HasParseError()) {
         std::printf("%s: not valid JSON (%s at offset %zu)\n", name.c_str(),
                     rapidjson::GetParseError_En(document_.GetParseError()), document_.GetErrorOffset());
@@ -174,20 +190,27 @@ bool JsonFile::Write(const std::string& path) const {
     {
         std::ofstream out(temporary, std::ios::out | std::ios::trunc | std::ios::binary);
         if (!out.is_open()) {
-            std::printf("%s: cannot write the file\n", path.c_str());
+            WriteFailed(path, "cannot write the file");
             return false;
         }
         out.write(text.data(), static_cast<std::streamsize>(text.size()));
         if (!out.good()) {
-            std::printf("%s: writing failed\n", path.c_str());
+            WriteFailed(path, "writing failed");
             std::remove(temporary.c_str());
             return false;
         }
     }
     if (std::rename(temporary.c_str(), path.c_str()) != 0) {
-        std::printf("%s: cannot replace the file\n", path.c_str());
+        WriteFailed(path, "cannot replace the file");
         std::remove(temporary.c_str());
         return false;
     }
     return true;
+}
+
+void JsonFile::WriteFailed(const std::string& path, const char* why) const {
+    // A level is written back at every load and the sound list twice a run: on a folder the
+    // player cannot write, one line per file says it all.
+    if (!failedWrites_.insert(path).second) return;
+    std::printf("%s: %s\n", path.c_str(), why);
 }

@@ -1,11 +1,13 @@
 #pragma once
 
+#include <set>
 #include <string>
 
 #include "core/json.h"
 
 // A data file read whole, parsed, and written back pretty-printed (four-space indent, ending
-// with a newline). A missing file is created empty and reads as "{}". A file that fails to
+// with a newline). A missing file is created empty, reads as "{}", and is told in one line
+// naming it. A file that exists is read even where it cannot be written. A file that fails to
 // parse, whose root is not an object, or that nests deeper than any of our data, is reported
 // in one line naming it and is never written back, so a typo in a level never costs the rest
 // of the file.
@@ -28,7 +30,11 @@ public:
     static std::string Serialise(const json::Value& value);
 
 private:
+    void WriteFailed(const std::string& path, const char* why) const;
+
     std::string text_;
     json::Document document_;
     bool failed_ = false;
+    // Paths whose write-back has failed, told only the first time.
+    mutable std::set<std::string> failedWrites_;
 };

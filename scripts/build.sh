@@ -1,8 +1,11 @@
 #!/usr/bin/env bash
 # Configures and builds into build/ (or $BUILD_DIR). Extra arguments go to cmake's configure step.
+# BUILD_TARGETS (space-separated) builds only those targets and what they need; default: all.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/setup.sh"
 build=${BUILD_DIR:-$root/build}
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=${BUILD_TYPE:-RelWithDebInfo} "$@" >/dev/null
-cmake --build "$build" -j"$(nproc)"
+targets=()
+for target in ${BUILD_TARGETS:-}; do targets+=(--target "$target"); done
+cmake --build "$build" -j"$(nproc)" "${targets[@]}"

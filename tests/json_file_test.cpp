@@ -38,9 +38,11 @@ TEST_F(JsonFileTest, WriterLayoutIsFourSpacesWithTrailingNewline) {
     EXPECT_EQ("{\n    \"a\": {\n        \"b\": 1\n    }\n}\n", JsonFile::Serialise(file.Doc()));
 }
 
-TEST_F(JsonFileTest, MissingFileIsCreatedEmptyAndReadsAsEmptyObject) {
+TEST_F(JsonFileTest, MissingFileIsCreatedEmptyReadsAsEmptyObjectAndIsToldOnce) {
     JsonFile file;
+    testing::internal::CaptureStdout();
     ASSERT_TRUE(file.Read("Resources/new.json"));
+    EXPECT_EQ("Resources/new.json: missing; created empty\n", testing::internal::GetCapturedStdout());
     EXPECT_TRUE(fs::exists("Resources/new.json"));
     EXPECT_TRUE(file.Doc().IsObject());
     EXPECT_EQ(0u, file.Doc().MemberCount());
@@ -141,6 +143,8 @@ TEST_F(JsonFileTest, TextsThatWouldCrashTheParserAreRefusedAndTheFileKept) {
         {"{\"x\": 0.000000000000000000000000000000}", "a zero written with too many digits"},
         {"{\"x\": 0e-30}", "a zero written with too many digits"},
         {"{\"t\": [1, 2e308]}", "a number too large to hold"},
+        {"{\"x\": 1e309}", "a number too large to hold"},
+        {"{\"x\": -1e400}", "a number too large to hold"},
         {"{\"x\": " + std::string(100000, '[') + "}", "nested deeper than 128 levels"},
     };
     for (const auto& c : cases) {

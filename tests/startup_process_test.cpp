@@ -1,6 +1,11 @@
 #include <algorithm>
 #include <chrono>
 #include <csignal>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <set>
+#include <sstream>
 #include <thread>
 
 #include <epoxy/gl.h>
@@ -16,6 +21,116 @@
 namespace {
 
 using StartUpTest = ResourcesTest;
+namespace fs = std::filesystem;
+
+// Runs the engine in this process from the main menu for a few frames and returns what it
+// printed.
+std::string PlayTheMainMenu() {
+    testing::internal::CaptureStdout();
+    platform::Install(std::make_unique<platform::ScriptedBackend>(false));
+    const bool started = StartUp();
+    SystemManager& systems = SystemManager::GetInstance();
+    if (started) {
+        systems.BeginRun();
+        systems.BeginPass();
+        for (int i = 0; i < 3; ++i) systems.RunFrame();
+        GameStateManager::nextState = Quit;
+        systems.RunFrame();
+        systems.EndPass();
+    }
+    ResetEngine();
+    platform::Uninstall();
+    return testing::internal::GetCapturedStdout();
+}
+
+TEST_F(StartUpTest, EachDataFileThatIsMissingIsToldOnceAndCreatedEmpty) {
+    const struct {
+        const char* removed;
+        const char* createdAs;
+    } cases[] = {
+        {"", nullptr},  // the committed tree says nothing of the kind
+        {"Resources/levelData/level0.json", "{}\n"},
+        {"Resources/ObjData/GameObjectType.json", "{}\n"},
+        {"Resources/AI/MainMenu.json", "{}\n"},
+        {"Resources/sfx/sounds.json", nullptr},
+        {"Resources/levelData/texture.json", ""},
+    };
+    for (const auto& c : cases) {
+        fs::remove_all(root_ / "Resources");
+        fs::copy(BRAMBLE_SOURCE_RESOURCES, root_ / "Resources", fs::copy_options::recursive);
+        if (*c.removed) fs::remove(c.removed);
+        const std::string said = PlayTheMainMenu();
+        const std::string line = std::string(c.removed) + ": missing; created empty\n";
+        if (!*c.removed) {
+            EXPECT_EQ(std::string::npos, said.find("missing")) << said;
+            continue;
+        }
+        size_t count = 0;
+        for (size_t at = said.find(line); at != std::string::npos; at = said.find(line, at + 1)) ++count;
+        EXPECT_EQ(1u, count) << c.removed << "\n" << said;
+        EXPECT_TRUE(said.find(line) == 0 || said[said.find(line) - 1] == '\n') << said;
+        ASSERT_TRUE(fs::exists(c.removed)) << c.removed;
+        if (c.createdAs) {
+            EXPECT_EQ(c.createdAs, ReadFile(c.removed)) << c.removed;
+        }
+    }
+}
+
+TEST_F(StartUpTest, StartedWhereThereIsNoResourcesTheGameSaysWhereToStartItAndCreatesNothing) {
+    const fs::path elsewhere = root_ / "elsewhere";
+    fs::create_directories(elsewhere);
+    ProcessOptions options;
+    options.folder = elsewhere.string();
+    options.errorsWithOutput = false;
+    GameProcess game(options);
+    const Ending ending = game.Wait(std::chrono::seconds(20));
+    ASSERT_TRUE(ending.exited) << Describe(ending);
+    EXPECT_NE(0, ending.code);
+    const std::string& text = ending.output;
+    EXPECT_EQ(0u, text.find("Resources/ is not in the working folder")) << text;
+    EXPECT_NE(std::string::npos, text.find("scripts/play.sh")) << text;
+    EXPECT_EQ(1, std::count(text.begin(), text.end(), '\n')) << text;
+    EXPECT_TRUE(fs::is_empty(elsewhere));
+}
+
+// An installed game lives where its player cannot write. Root ignores permission bits, so the
+// game runs as the unprivileged "nobody" on a tree only root may write.
+TEST_F(StartUpTest, WithResourcesReadOnlyForThePlayerTheGameStillPlays) {
+    constexpr uid_t kNobody = 65534;
+    for (const auto& entry : fs::recursive_directory_iterator(root_ / "Resources")) {
+        if (entry.is_regular_file()) fs::permissions(entry.path(), fs::perms(0444));
+    }
+    for (const auto& entry : fs::recursive_directory_iterator(root_ / "Resources")) {
+        if (entry.is_directory()) fs::permissions(entry.path(), fs::perms(0555));
+    }
+    fs::permissions(root_ / "Resources", fs::perms(0555));
+    fs::permissions(root_, fs::perms(0755));
+    ProcessOptions options;
+    options.uid = kNobody;
+    options.gid = kNobody;
+    options.environment["HOME"] = "/nonexistent";
+    options.errorsWithOutput = false;
+    GameProcess game(options);
+    const bool ready = game.WaitUntilCatches(SIGTERM, std::chrono::seconds(10));
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));  // let it reach the main menu
+    game.Signal(SIGTERM);
+    const Ending ending = game.Wait(std::chrono::seconds(20));
+    const std::string& text = ending.output;
+    ASSERT_TRUE(ready) << "the game never took over SIGTERM\n" << Describe(ending);
+    ASSERT_TRUE(ending.exited) << Describe(ending);
+    EXPECT_EQ(0, ending.code) << Describe(ending);
+    EXPECT_EQ(std::string::npos, text.find("cannot open")) << text;
+    // Each file that had to be written back is told once, and kept.
+    std::istringstream lines(text);
+    std::set<std::string> told;
+    for (std::string line; std::getline(lines, line);) {
+        if (line.find(": cannot write the file") != std::string::npos) {
+            EXPECT_TRUE(told.insert(line).second) << text;
+        }
+    }
+    EXPECT_EQ("", CompareTrees(BRAMBLE_SOURCE_RESOURCES, root_ / "Resources"));
+    fs::permissions(root_ / "Resources", fs::perms(0755));
+}
 
 TEST_F(StartUpTest, TheFirstPictureIsTheClearedBackground) {
     platform::Install(std::make_unique<platform::ScriptedBackend>(true));
