@@ -231,6 +231,7 @@ struct Pan {
     int scene;
     float sceneX;
 };
+void PrintTo(const Pan& pan, std::ostream* out) { *out << pan.name; }
 
 class GamePauseMidPan : public MatchTest, public ::testing::WithParamInterface<Pan> {
 protected:

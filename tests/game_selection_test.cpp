@@ -185,6 +185,7 @@ struct FadeKeys {
     const char* name;
     std::vector<int> keys;
 };
+void PrintTo(const FadeKeys& keys, std::ostream* out) { *out << keys.name; }
 
 class GameSelectionDuringTheFade : public GameSelection, public ::testing::WithParamInterface<FadeKeys> {};
 
