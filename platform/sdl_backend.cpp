@@ -10,6 +10,7 @@
 #include "platform/sdl_session.h"
 #include "platform/steady_clock.h"
 #include "platform/tracked_keyboard_mouse.h"
+#include "platform/x11_display_loss.h"
 
 namespace platform {
 namespace {
@@ -23,7 +24,9 @@ public:
         if (!video_.Ok()) {
             std::printf("Platform: SDL could not start: %s\n", video_.Error().c_str());
             std::fflush(stdout);
+            return;
         }
+        EndTheGameWhenTheXServerGoes();
     }
 
     ~SdlBackend() override {

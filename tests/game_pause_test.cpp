@@ -221,18 +221,29 @@ TEST_F(GamePause, TheOverlayFollowsTheCameraIntoTheThirdScene) {
     EXPECT_FALSE(Centre() == playing) << "drawn where the camera looks";
 }
 
-// Player 1 alone on the meadow carries the ball over the right edge and pauses while the
-// camera is still on its way to the next screen.
-class GamePauseMidPan : public MatchTest {
+// A carrier alone on the meadow takes the ball over an edge of the middle screen and pauses
+// while the camera is still on its way to the next screen: red to the right, blue to the left.
+struct Pan {
+    const char* name;
+    int player;
+    CHARID character;
+    int key;
+    int scene;
+    float sceneX;
+};
+void PrintTo(const Pan& pan, std::ostream* out) { *out << pan.name; }
+
+class GamePauseMidPan : public MatchTest, public ::testing::WithParamInterface<Pan> {
 protected:
     void PauseWhileTheCameraPans() {
-        StartLevel(Level_1, {{0, LadyRed}});
-        scripted->SetKey('D', true);
-        ASSERT_TRUE(Until([] { return Scene() == 2; }, 400)) << "carried over the right edge";
-        ASSERT_TRUE(Until([] { return CameraX() > 800.0f; }, 30)) << "the camera pans";
-        ASSERT_LT(CameraX(), 1600.0f) << "still on its way";
+        const Pan& pan = GetParam();
+        StartLevel(Level_1, {{pan.player, pan.character}});
+        scripted->SetKey(pan.key, true);
+        ASSERT_TRUE(Until([&pan] { return Scene() == pan.scene; }, 400)) << "carried over the edge";
+        ASSERT_TRUE(Until([] { return std::abs(CameraX() - kMiddleX) > 440.0f; }, 30)) << "the camera pans";
+        ASSERT_GT(std::abs(CameraX() - pan.sceneX), 40.0f) << "still on its way";
         Press('P');
-        scripted->SetKey('D', false);
+        scripted->SetKey(pan.key, false);
         ASSERT_TRUE(GameStateManager::isPaused);
     }
     // The colour drawn at a point of the view, (0, 0) at its centre.
@@ -244,13 +255,15 @@ protected:
     static bool PanelCream(Rgb colour) {
         return std::abs(colour.r - 250) < 16 && std::abs(colour.g - 240) < 16 && std::abs(colour.b - 214) < 16;
     }
+    static constexpr float kMiddleX = 360.0f;
 };
 
-TEST_F(GamePauseMidPan, PausingWhileTheCameraPansShowsTheWholePanelInTheMiddleOfTheView) {
+TEST_P(GamePauseMidPan, PausingWhileTheCameraPansShowsTheWholePanelInTheMiddleOfTheView) {
     PauseWhileTheCameraPans();
+    const Pan& pan = GetParam();
     // The pan is cut short rather than frozen half-way: the pause shows the screen play goes on in.
     const float view = CameraX();
-    EXPECT_EQ(1640.0f, view) << "the view the pause shows is the next screen";
+    EXPECT_EQ(pan.sceneX, view) << "the view the pause shows is the next screen";
     Frames(10);
     EXPECT_EQ(view, CameraX()) << "the view holds still while paused";
     const Vec2 overlay = Where(Named("PauseOverlay"));
@@ -269,9 +282,14 @@ TEST_F(GamePauseMidPan, PausingWhileTheCameraPansShowsTheWholePanelInTheMiddleOf
     Press(vk::kReturn);
     EXPECT_FALSE(GameStateManager::isPaused);
     Frames(30);
-    EXPECT_EQ(1640.0f, CameraX()) << "play goes on in the screen the pause showed";
-    EXPECT_EQ(2, Scene());
+    EXPECT_EQ(pan.sceneX, CameraX()) << "play goes on in the screen the pause showed";
+    EXPECT_EQ(pan.scene, Scene());
     EXPECT_FALSE(Named("PauseOverlay")->Get<Sprite>(SPRITE)->active);
 }
+
+INSTANTIATE_TEST_SUITE_P(Directions, GamePauseMidPan,
+                         ::testing::Values(Pan{"Rightwards", 0, LadyRed, 'D', 2, 1640.0f},
+                                           Pan{"Leftwards", 1, NinjaBlue, vk::kLeft, 0, -920.0f}),
+                         [](const ::testing::TestParamInfo<Pan>& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <string>
 #include <vector>
 
 #include "support/match_fixture.h"
@@ -70,6 +71,26 @@ protected:
         return dark;
     }
     static long DarkCount(const std::vector<bool>& band) { return std::count(band.begin(), band.end(), true); }
+
+    // Player 2 picks the blue ninja, player 1 the red lady and starts; while the loading screen
+    // fades in, `keys` are held for three frames (the fade lasts longer than that).
+    void StartTheMatchAndHoldDuringTheFade(const std::vector<int>& keys) {
+        OpenTheSelection();
+        Press(vk::kLeft);
+        Press('K');
+        Press('D');
+        Press(vk::kSpace);
+        ASSERT_EQ(NinjaBlue, GameStateManager::Instance().playerCharacters[1]);
+        ASSERT_EQ(LadyRed, GameStateManager::Instance().playerCharacters[0]);
+
+        stateChanged = false;
+        ASSERT_TRUE(HoldUntil(vk::kSpace, [] { return Named("Loading")->Get<Sprite>(SPRITE)->active; }, 3))
+            << "player 1 starts: the loading fade runs";
+        for (int key : keys) scripted->SetKey(key, true);
+        Until([this] { return stateChanged; }, 3);
+        for (int key : keys) scripted->SetKey(key, false);
+        ASSERT_FALSE(stateChanged) << "the keys came during the fade";
+    }
 };
 
 // Player 2 is ready first; player 1's Jump then confirms player 1 and only the next Jump
@@ -157,29 +178,27 @@ TEST_F(GameSelection, TheMeadowShowsItsOwnSkyAfterAMatchOnTheLagoon) {
     EXPECT_TRUE(SameColour({132, 192, 252}, At(-600, 340))) << "the meadow's blue sky";
 }
 
-// Once player 1 starts the match, the picks hold: a Pull pressed during the loading fade, by
-// player 2 or by player 1, withdraws nobody, and both play.
-TEST_F(GameSelection, APullDuringTheLoadingFadeLeavesEveryonesChoice) {
-    OpenTheSelection();
-    Press(vk::kLeft);
-    Press('K');
-    Press('D');
-    Press(vk::kSpace);
-    ASSERT_EQ(NinjaBlue, GameStateManager::Instance().playerCharacters[1]);
-    ASSERT_EQ(LadyRed, GameStateManager::Instance().playerCharacters[0]);
+// Once player 1 starts the match, it starts, with everyone's picks: a Pull pressed during the
+// loading fade (by player 2 or by player 1) withdraws nobody, and a pause key (P or Escape)
+// does not go back to the main menu.
+struct FadeKeys {
+    const char* name;
+    std::vector<int> keys;
+};
+void PrintTo(const FadeKeys& keys, std::ostream* out) { *out << keys.name; }
 
-    stateChanged = false;
-    ASSERT_TRUE(HoldUntil(vk::kSpace, [] { return Named("Loading")->Get<Sprite>(SPRITE)->active; }, 3))
-        << "player 1 starts: the loading fade runs";
-    for (int pull : {'L', 'G'}) scripted->SetKey(pull, true);  // player 2's Pull, player 1's
-    Until([this] { return stateChanged; }, 3);
-    for (int pull : {'L', 'G'}) scripted->SetKey(pull, false);
-    ASSERT_FALSE(stateChanged) << "the Pull came during the fade";
+class GameSelectionDuringTheFade : public GameSelection, public ::testing::WithParamInterface<FadeKeys> {};
 
+TEST_P(GameSelectionDuringTheFade, KeysLeaveEveryonesChoiceAndTheMatchStarts) {
+    ASSERT_NO_FATAL_FAILURE(StartTheMatchAndHoldDuringTheFade(GetParam().keys));
     ASSERT_TRUE(Until([this] { return stateChanged; }, 60));
     ASSERT_EQ(Level_1, GameStateManager::currentState);
     EXPECT_NE(nullptr, Named("NinjaBlue1")) << "player 2 plays";
     EXPECT_NE(nullptr, Named("LadyRed0")) << "player 1 plays";
 }
+
+const FadeKeys kFadeKeys[] = {{"BothPulls", {'L', 'G'}}, {"P", {'P'}}, {"Escape", {vk::kEscape}}};
+INSTANTIATE_TEST_SUITE_P(Keys, GameSelectionDuringTheFade, ::testing::ValuesIn(kFadeKeys),
+                         [](const ::testing::TestParamInfo<FadeKeys>& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <cstring>
 #include <memory>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -316,6 +317,28 @@ TEST(PlatformSdlBackendStubs, PadsAndSoundAnswerHonestlyUntilImplemented) {
     EXPECT_FALSE(backend->GetPads().SetVibration(0, 100, 100));
     EXPECT_FALSE(backend->GetPads().SetVibration(-1, 100, 100));
     (void)backend->GetSound();
+}
+
+// SDL can end up on a driver that draws to nothing without anyone asking for one (no X or
+// Wayland to reach). Each such driver is refused with the line that says how to get a display,
+// naming the driver, rather than a window nobody sees or a bare SDL error.
+TEST(PlatformSdlDisplay, RefusesEveryHeadlessDriverNobodyChose) {
+    for (const char* driver : {"offscreen", "dummy"}) {
+        SDL_SetHintWithPriority(SDL_HINT_VIDEODRIVER, driver, SDL_HINT_OVERRIDE);  // over the test's own setting
+        std::unique_ptr<Backend> backend = CreateSdlBackend();
+        ASSERT_STREQ(driver, SDL_GetCurrentVideoDriver());
+        // As if SDL had come to it by itself: nobody named a driver.
+        SDL_SetHintWithPriority(SDL_HINT_VIDEODRIVER, "", SDL_HINT_OVERRIDE);
+        testing::internal::CaptureStdout();
+        const bool opened = backend->GetDisplay().Open("Bramblecourt", 1280, 720);
+        const std::string printed = testing::internal::GetCapturedStdout();
+        backend.reset();
+        SDL_ResetHint(SDL_HINT_VIDEODRIVER);
+        EXPECT_FALSE(opened) << driver;
+        EXPECT_EQ("Display: no display to show the game on (SDL found only its \"" + std::string(driver) +
+                      "\" driver); start it in an X or Wayland desktop session, or set DISPLAY to your X display\n",
+                  printed);
+    }
 }
 
 }  // namespace
