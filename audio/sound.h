@@ -15,6 +15,4 @@ struct Sound {
     SoundType type = SFX;
     bool isLoop = false;
     std::string path;
-    // A graph may ask for the sound every frame: its failing to play is told only once.
-    bool playFailureTold = false;
 };

@@ -18,6 +18,33 @@ void Report(const char* line) {
 
 SoundGroup GroupOf(const Sound& sound) { return sound.type == BGM ? SoundGroup::Music : SoundGroup::Effects; }
 
+// Takes the system's calls while no sound device is open: each succeeds and does nothing, so
+// the system plays on in silence and says nothing more. The failure to open was told once at
+// start-up, and graphs ask for their music, and the main loop for the groups, every frame.
+class SilentDevice : public platform::SoundDevice {
+public:
+    platform::OpenResult Open(int) override { return platform::OpenResult::AudioFailed; }
+    void Close() override {}
+    uint64_t Session() const override { return 0; }
+    int Load(const std::string&, bool) override { return 0; }
+    bool Release(int) override { return true; }
+    bool Play(int, SoundGroup, platform::ChannelHandle&) override { return true; }
+    bool Stop(const platform::ChannelHandle&) override { return true; }
+    bool SetPaused(const platform::ChannelHandle&, bool) override { return true; }
+    bool IsPlaying(const platform::ChannelHandle&) override { return false; }
+    bool IsPausedNow(const platform::ChannelHandle&) override { return false; }
+    bool SetGroupPaused(SoundGroup, bool) override { return true; }
+    bool SetGroupVolume(SoundGroup, float) override { return true; }
+    bool StopGroup(SoundGroup) override { return true; }
+    bool GroupPaused(SoundGroup) const override { return false; }
+    float GroupVolume(SoundGroup) const override { return 1.0f; }
+    void Update() override {}
+    const std::string& LastError() const override { return none_; }
+
+private:
+    std::string none_;
+};
+
 }  // namespace
 
 SoundSystem& SoundSystem::Instance() {
@@ -45,6 +72,7 @@ void SoundSystem::Start() {
     started_ = true;
     session_ = 0;
     sounds_.clear();
+    playFailuresTold_.clear();
     const platform::OpenResult opened = Device().Open(kChannels);
     if (opened == platform::OpenResult::Opened) {
         session_ = Device().Session();
@@ -67,18 +95,16 @@ void SoundSystem::LoadSounds(const std::vector<SoundEntry>& entries) {
         auto existing = sounds_.find(entry.name);
         if (existing != sounds_.end()) {
             std::printf("%s: sound \"%s\" is listed twice; the later entry is used\n", kListPath, entry.name.c_str());
-            if (existing->second.sound >= 0 && DeviceOpen()) Device().Release(existing->second.sound);
+            if (existing->second.sound >= 0) Output().Release(existing->second.sound);
         }
         Sound sound;
         sound.type = entry.type;
         sound.isLoop = entry.loop;
         sound.path = entry.path;
-        if (DeviceOpen()) {
-            sound.sound = Device().Load(entry.path, entry.loop);
-            if (sound.sound < 0) {
-                std::printf("%s: sound \"%s\" cannot be loaded from \"%s\": %s\n", kListPath, entry.name.c_str(),
-                            entry.path.c_str(), Device().LastError().c_str());
-            }
+        sound.sound = Output().Load(entry.path, entry.loop);
+        if (sound.sound < 0) {
+            std::printf("%s: sound \"%s\" cannot be loaded from \"%s\": %s\n", kListPath, entry.name.c_str(),
+                        entry.path.c_str(), Output().LastError().c_str());
         }
         sounds_[entry.name] = sound;
     }
@@ -97,13 +123,12 @@ void SoundSystem::WriteListAtExit() {
 void SoundSystem::Finish(bool writeList) {
     if (!started_) return;
     if (writeList) WriteListAtExit();
-    if (DeviceOpen()) {
-        for (auto& [name, sound] : sounds_) {
-            if (sound.sound >= 0 && !Device().Release(sound.sound)) Report("Sound fails to release.");
-        }
-        Device().Close();
+    for (auto& [name, sound] : sounds_) {
+        if (sound.sound >= 0 && !Output().Release(sound.sound)) Report("Sound fails to release.");
     }
+    Output().Close();
     sounds_.clear();
+    playFailuresTold_.clear();
     started_ = false;
     listIntact_ = false;
     session_ = 0;
@@ -111,21 +136,24 @@ void SoundSystem::Finish(bool writeList) {
 
 bool SoundSystem::DeviceOpen() const { return session_ != 0 && Device().Session() == session_; }
 
+platform::SoundDevice& SoundSystem::Output() const {
+    static SilentDevice silent;
+    return DeviceOpen() ? Device() : silent;
+}
+
 Sound* SoundSystem::Find(const std::string& name) {
     auto it = sounds_.find(name);
     return it == sounds_.end() ? nullptr : &it->second;
 }
 
 bool SoundSystem::Resume(Sound& sound) {
-    if (!Device().SetPaused(sound.channel, false)) return false;
+    if (!Output().SetPaused(sound.channel, false)) return false;
     sound.isPaused = false;
     return true;
 }
 
-// Without an open device every per-sound operation does nothing and says nothing: the failure
-// to start was told once, and graphs ask for their music every frame.
 void SoundSystem::Play(const std::string& name) {
-    if (GameStateManager::isPaused || !DeviceOpen()) return;
+    if (GameStateManager::isPaused) return;
     Sound* sound = Find(name);
     if (!sound) return;
     if (sound->isPaused) {
@@ -135,47 +163,39 @@ void SoundSystem::Play(const std::string& name) {
         sound->isPaused = false;
     }
     platform::ChannelHandle started;
-    if (!Device().Play(sound->sound, GroupOf(*sound), started)) {
-        if (!sound->playFailureTold) Report("Fail to play sound. ");
-        sound->playFailureTold = true;
+    if (!Output().Play(sound->sound, GroupOf(*sound), started)) {
+        if (playFailuresTold_.insert(name).second) Report(("Fail to play sound. \"" + name + "\"").c_str());
         return;
     }
     sound->channel = started;
 }
 
 void SoundSystem::Stop(const std::string& name) {
-    if (!DeviceOpen()) return;
     Sound* sound = Find(name);
-    if (!sound) return;
-    if (!sound->channel.Names() || !Device().Stop(sound->channel)) Report("Fail to stop sound.");
+    if (sound && !Output().Stop(sound->channel)) Report("Fail to stop sound.");
 }
 
 void SoundSystem::SetPaused(const std::string& name, bool paused) {
-    if (!DeviceOpen()) return;
     Sound* sound = Find(name);
     if (!sound) return;
-    // A sound never played has nothing to pause; marking it would turn its first Play into a
-    // resume of nothing.
-    if (!sound->channel.Names()) {
+    // A play that was never made, or is over, has nothing to pause; marking the sound would
+    // turn its next Play into a resume of nothing.
+    if (!Output().SetPaused(sound->channel, paused)) {
         Report("Fail to pause/unpause sound.");
         return;
     }
-    if (!Device().SetPaused(sound->channel, paused)) Report("Fail to pause/unpause sound.");
     sound->isPaused = paused;
 }
 
 bool SoundSystem::IsPlaying(const std::string& name) {
     Sound* sound = Find(name);
     if (!sound) return false;
-    if (sound->channel.Names()) sound->isPlaying = Device().IsPlaying(sound->channel);
+    if (sound->channel.Names()) sound->isPlaying = Output().IsPlaying(sound->channel);
     return sound->isPlaying && !sound->isPaused;
 }
 
-// Without an open device the group operations do nothing as well: the main loop pauses and
-// resumes the groups every frame.
 void SoundSystem::SetGroupVolume(SoundGroup group, float volume) {
-    if (!DeviceOpen()) return;
-    if (!Device().SetGroupVolume(group, volume)) {
+    if (!Output().SetGroupVolume(group, volume)) {
         Report(group == SoundGroup::Music ? "Fail to set volume of sounds.(BGM)" : "Fail to set volume of sounds.(SFX)");
     }
 }
@@ -186,18 +206,14 @@ void SoundSystem::SetVolume(float volume) {
 }
 
 void SoundSystem::StopAll() {
-    if (!DeviceOpen()) return;
-    if (!Device().StopGroup(SoundGroup::Music)) Report("Fail to stop all sounds.(BGM)");
-    if (!Device().StopGroup(SoundGroup::Effects)) Report("Fail to stop all sounds.(SFX)");
+    if (!Output().StopGroup(SoundGroup::Music)) Report("Fail to stop all sounds.(BGM)");
+    if (!Output().StopGroup(SoundGroup::Effects)) Report("Fail to stop all sounds.(SFX)");
 }
 
 void SoundSystem::PauseAll(bool paused) {
-    if (!DeviceOpen()) return;
     const bool pause = paused || GameStateManager::isPaused;
-    if (!Device().SetGroupPaused(SoundGroup::Music, pause)) Report("Fail to pause all sounds.(BGM)");
-    if (!Device().SetGroupPaused(SoundGroup::Effects, pause)) Report("Fail to pause all sounds.(SFX)");
+    if (!Output().SetGroupPaused(SoundGroup::Music, pause)) Report("Fail to pause all sounds.(BGM)");
+    if (!Output().SetGroupPaused(SoundGroup::Effects, pause)) Report("Fail to pause all sounds.(SFX)");
 }
 
-void SoundSystem::Update() {
-    if (DeviceOpen()) Device().Update();
-}
+void SoundSystem::Update() { Output().Update(); }

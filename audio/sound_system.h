@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -52,6 +53,8 @@ private:
     void WriteListAtExit();
     void Finish(bool writeList);
     bool DeviceOpen() const;
+    // The device the system started on while it is open, else a silent stand-in.
+    platform::SoundDevice& Output() const;
     bool Resume(Sound& sound);
     Sound* Find(const std::string& name);
 
@@ -61,4 +64,6 @@ private:
     bool listIntact_ = false;
     uint64_t session_ = 0;
     std::map<std::string, Sound> sounds_;
+    // A graph may ask for a sound every frame: each sound's failing to play is told once.
+    std::set<std::string> playFailuresTold_;
 };

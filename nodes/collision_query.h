@@ -11,48 +11,60 @@
 #include "graph/node_helpers.h"
 #include "physics/collision_message.h"
 
-// What `object` collided with in the last physics step; null before physics first reported,
-// or when it touched nothing.
-inline GameObject* CollisionPartner(const GameObject* object) {
-    const AI_Manager* manager = TheAiManager();
-    if (!object || !manager || !manager->collisions) return nullptr;
-    auto it = manager->collisions->find(const_cast<GameObject*>(object));
-    return it == manager->collisions->end() ? nullptr : it->second;
-}
+// Everything one object touched in the last physics step, in the order physics found it. The
+// first is the partner physics keeps for it in the one-partner map, so the list alone answers.
+struct TouchesOf {
+    using Iterator = std::vector<std::pair<GameObject*, GameObject*>>::const_iterator;
 
-// Where `object`'s touches of the last physics step begin in the sorted list of every touch.
-inline std::vector<std::pair<GameObject*, GameObject*>>::const_iterator FirstTouchOf(const GameObject* object) {
-    const auto& touches = CollisionMessage::Touches();
-    return std::lower_bound(touches.begin(), touches.end(), object, [](const auto& touch, const GameObject* key) {
-        return std::less<const GameObject*>()(touch.first, key);
-    });
-}
+    // Empty before physics first reported.
+    explicit TouchesOf(const GameObject* object) {
+        const auto& touches = CollisionMessage::Touches();
+        const AI_Manager* manager = TheAiManager();
+        if (!object || !manager || !manager->collisions) {
+            first = last = touches.end();
+            return;
+        }
+        const auto byObject = std::less<const GameObject*>();
+        first = std::lower_bound(touches.begin(), touches.end(), object,
+                                 [&](const auto& touch, const GameObject* key) { return byObject(touch.first, key); });
+        last = std::upper_bound(first, touches.end(), object,
+                                [&](const GameObject* key, const auto& touch) { return byObject(key, touch.first); });
+    }
+    Iterator begin() const { return first; }
+    Iterator end() const { return last; }
 
-// The first thing `object` touched in the last physics step that passes `test`: its first
-// partner, then everything else it touched in the order physics found it. Null before physics
-// first reported, when it touched nothing, or when nothing passes. A player pressed against a
-// character must not hide the ball, a door or a punch it touches in the same step.
-template <typename Test>
-GameObject* FindCollisionPartner(const GameObject* object, Test test) {
-    GameObject* first = CollisionPartner(object);
-    if (!first) return nullptr;
-    if (test(*first)) return first;
-    const auto& touches = CollisionMessage::Touches();
-    for (auto it = FirstTouchOf(object); it != touches.end() && it->first == object; ++it) {
-        if (it->second != first && test(*it->second)) return it->second;
+    Iterator first;
+    Iterator last;
+};
+
+// The first thing `object` touched in the last physics step that passes `wanted`; null when
+// nothing does.
+template <typename Wanted>
+GameObject* FirstTouched(const GameObject* object, Wanted wanted) {
+    for (const auto& touch : TouchesOf(object)) {
+        if (wanted(*touch.second)) return touch.second;
     }
     return nullptr;
 }
 
-// Whether anything `object` touched in the last physics step passes `test`; unlike
-// CollisionPartner, every partner counts, not only the first.
-template <typename Test>
-bool AnyCollisionPartner(const GameObject* object, Test test) {
-    const auto& touches = CollisionMessage::Touches();
-    for (auto it = FirstTouchOf(object); it != touches.end() && it->first == object; ++it) {
-        if (test(*it->second)) return true;
-    }
-    return false;
+inline const int* TeamOf(const GameObject& object) { return ObjectVariable<int>(&object, "Team"); }
+
+// The partner a collision query answers with: the first touch that passes `wanted`, unless
+// that one plays in `object`'s own team and a foe's object of the same kind that passes was
+// touched in the same step. A foe's touch counts over a mate's: a punch that overlaps its own
+// thrower hits the foe in his face, and a character touched by a mate's punch and a foe's at
+// once is hit by the foe's.
+template <typename Wanted>
+GameObject* FindCollisionPartner(const GameObject* object, Wanted wanted) {
+    GameObject* partner = FirstTouched(object, wanted);
+    const int* mine = partner ? TeamOf(*object) : nullptr;
+    const int* theirs = mine ? TeamOf(*partner) : nullptr;
+    if (!theirs || *theirs != *mine) return partner;
+    GameObject* foe = FirstTouched(object, [&](GameObject& touched) {
+        const int* team = TeamOf(touched);
+        return touched.typeId == partner->typeId && team && *team != *mine && wanted(touched);
+    });
+    return foe ? foe : partner;
 }
 
 // An object input that only counts when it is bound to a graph-wide variable.

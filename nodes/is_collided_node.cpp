@@ -6,14 +6,14 @@
 namespace {
 // Branches on what the running object touched in the last physics step: a particular object
 // named by a graph-wide variable first, then the type outputs in order. The object touched is
-// handed to the next node, except for platforms and respawn points. Touching a boundary runs
-// the "Boundary" chain and then goes on as if nothing else was touched.
+// handed to the next node, except for platforms and respawn points.
 //
-// Everything touched in that step is asked, the first partner first: the first one this graph
-// has a chain for is taken, so a player standing against the character (who has no chain)
-// does not hide the ball, a door or a punch. The "Boundary" chain runs once at most, for the
-// first boundary: the two halves of an edge are touched together, and crossing twice would
-// cross back.
+// Everything touched in that step is asked, the first partner first, and the first one this
+// graph has a chain for is taken, so a player standing against the character (who has no
+// chain) does not hide the ball, a door or a punch. When that first one is a boundary, the
+// "Boundary" chain runs for it, and then the first other touch with a chain is taken, or "No
+// Collision". The "Boundary" chain runs once at most: the two halves of an edge are touched
+// together, and crossing twice would cross back.
 class IsCollidedNode : public Node<IsCollidedNode> {
 public:
     IsCollidedNode()
@@ -28,28 +28,19 @@ public:
     }
 
     int Execute(AI_Component* ctx) override {
+        const GameObject* owner = OwnerOf(ctx);
         const InputNode<GameObject*>* target = GlobalObjectInput(*this, 0, ctx);
-        int taken = kNoCollision;
-        bool crossed = false;
-        GameObject* partner = FindCollisionPartner(OwnerOf(ctx), [&](GameObject& touched) {
-            if (target && IsSoughtObject(touched, *target, true)) {
-                taken = kTarget;
-                return true;
-            }
-            for (int output = kFirstType; output <= kBoundary; ++output) {
-                if (touched.typeId != outputTypeIds[output] || OutputTarget(output) == -1) continue;
-                if (output != kBoundary) {
-                    taken = output;
-                    return true;
-                }
-                if (crossed) continue;
-                crossed = true;
-                SendData(OutputTarget(output), output, &touched);
-                RunOutput(output, ctx);
-            }
-            return false;
-        });
+        const auto hasChain = [&](const GameObject& touched) { return OutputFor(touched, target) != kNoCollision; };
+        GameObject* partner = FindCollisionPartner(owner, hasChain);
+        if (partner && OutputFor(*partner, target) == kBoundary) {
+            SendData(OutputTarget(kBoundary), kBoundary, partner);
+            RunOutput(kBoundary, ctx);
+            partner = FindCollisionPartner(owner, [&](const GameObject& touched) {
+                return hasChain(touched) && OutputFor(touched, target) != kBoundary;
+            });
+        }
         if (!partner) return RunOutput(kNoCollision, ctx);
+        const int taken = OutputFor(*partner, target);
         SendData(OutputTarget(taken), taken, partner);
         return RunOutput(taken, ctx);
     }
@@ -61,6 +52,16 @@ private:
     static constexpr int kTarget = 1;
     static constexpr int kFirstType = 2;
     static constexpr int kBoundary = 9;
+
+    // The output a touch of `touched` takes: the sought object's, else the first connected type
+    // output of its type, else "No Collision".
+    int OutputFor(const GameObject& touched, const InputNode<GameObject*>* target) {
+        if (target && IsSoughtObject(touched, *target, true)) return kTarget;
+        for (int output = kFirstType; output <= kBoundary; ++output) {
+            if (touched.typeId == outputTypeIds[output] && OutputTarget(output) != -1) return output;
+        }
+        return kNoCollision;
+    }
 };
 }  // namespace
 

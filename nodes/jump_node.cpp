@@ -35,13 +35,13 @@ private:
         body->shape->Bounds(min, max);
         const uint32_t platform = GameObject::LookUpTypeId("Platform");
         const uint32_t player = GameObject::LookUpTypeId("Player");
-        return AnyCollisionPartner(&self, [&](const GameObject& partner) {
+        return FirstTouched(&self, [&](const GameObject& partner) {
             const Body* ground = BodyOf(&partner);
             if ((partner.typeId != platform && partner.typeId != player) || !ground) return false;
             Vec2 groundMin, groundMax;
             ground->shape->Bounds(groundMin, groundMax);
             return min.y + 5.0f > groundMax.y;
-        });
+        }) != nullptr;
     }
 };
 }  // namespace

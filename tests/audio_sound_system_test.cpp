@@ -187,7 +187,7 @@ TEST_F(SoundSystemTest, ASoundThatCannotLoadIsNamedOnceAndItsFailingPlayToldOnce
     })");
     EXPECT_NE(std::string::npos, startOutput.find("Resources/sfx/sounds.json: sound \"Gone\" cannot be loaded from \"Resources/sfx/gone.wav\""))
         << startOutput;
-    EXPECT_EQ("Fail to play sound. \nFail to play sound. \n", Output([&] {
+    EXPECT_EQ("Fail to play sound. \"Gone\"\nFail to play sound. \"Lost\"\n", Output([&] {
                   for (int frame = 0; frame < 60; ++frame) {
                       sounds.Play("Gone");
                       sounds.Play("Lost");

@@ -2,6 +2,7 @@
 // an object plays for, and which player object belongs to a character.
 #include <gtest/gtest.h>
 
+#include "nodes/collision_query.h"
 #include "nodes_physics_fixture.h"
 
 namespace {
@@ -76,18 +77,18 @@ TEST_F(CollisionNodes, ACollisionBranchesOnWhatWasTouched) {
         Partner(c.type, c.name);
         EXPECT_EQ(-1, Run(self)) << c.situation;
         EXPECT_EQ(c.taken, Taken(self)) << c.situation;
-        CollisionMessage::Pairs().clear();
+        NextStep();
     }
     Load(CollidedGraph(target));
+    Partner("Player");
     ai->collisions = nullptr;
     EXPECT_EQ(-1, Run(self));
     EXPECT_EQ(std::vector<int>{0}, Taken(self)) << "before physics ever reported";
     ai->collisions = &CollisionMessage::Pairs();
-    Spawn("Alone", "g", "{}", "Player");
-    Partner("Player");
-    CollisionMessage::Pairs().erase(self);
+    NextStep();
+    Touch(Spawn("Alone", "g", "{}", "Player"), Spawn("Other", "g", "{}", "Player"));
     Run(self);
-    EXPECT_EQ(std::vector<int>{0}, Taken(self)) << "touching nothing";
+    EXPECT_EQ(std::vector<int>{0}, Taken(self)) << "touching nothing while others touch";
 }
 
 TEST_F(CollisionNodes, UnconnectedTypeOutputsAreSkippedAndBoundaryChainsComeFirst) {
@@ -139,8 +140,9 @@ TEST_F(CollisionNodes, TheTouchedObjectIsHandedOnExceptForPlatformsAndRespawns) 
         // A player pressed against a character, with no chain of its own, hides neither a
         // punch nor the ball.
         {"Attack", 4, {0}, 1, "Player"}, {"Ball", 6, {0}, 1, "Player"},
-        // A punch that touches its own thrower and a foe in one step: the foe is the answer.
-        {"Player", 3, {1}, 0, "Player"},
+        // A punch that touches its own thrower and a foe in one step, and a character touched
+        // by a mate's punch and a foe's: the foe is the answer.
+        {"Player", 3, {1}, 0, "Player"}, {"Attack", 4, {1}, 0, "Attack"},
     };
     for (const Case& c : cases) {
         std::vector<int> outs(10, -1);
@@ -153,7 +155,79 @@ TEST_F(CollisionNodes, TheTouchedObjectIsHandedOnExceptForPlatformsAndRespawns) 
         if (*c.beside) Partner(c.beside, "Beside");
         Run(self);
         EXPECT_EQ(c.taken, Taken(self)) << c.type << " beside " << c.beside;
-        CollisionMessage::Pairs().clear();
+        NextStep();
+    }
+}
+
+// Which of the things touched in one step a collision query answers with. The running object
+// plays for team 1; the query wants players and punches, but none named "Unsought...".
+TEST_F(CollisionNodes, AFoesTouchCountsOverAMatesOfTheSameKind) {
+    struct Touched {
+        const char* type;
+        const char* name;
+        int team;  // -1: plays in no team
+    };
+    const struct {
+        const char* what;
+        std::vector<Touched> touched;  // in the order physics found them
+        const char* answer;            // "": nothing
+    } cases[] = {
+        {"a mate's punch gives way to a foe's punch touched in the same step",
+         {{"Attack", "MatePunch", 1}, {"Attack", "FoePunch", 0}}, "FoePunch"},
+        {"a punch's own thrower gives way to the foe in his face", {{"Player", "Thrower", 1}, {"Player", "Foe", 0}}, "Foe"},
+        {"a mate touched alone is the answer", {{"Player", "Mate", 1}}, "Mate"},
+        {"of two mates, the first found is the answer", {{"Player", "Mate", 1}, {"Player", "OtherMate", 1}}, "Mate"},
+        {"a foe of another kind does not take a mate's place", {{"Attack", "MatePunch", 1}, {"Player", "Foe", 0}},
+         "MatePunch"},
+        {"a foe the query does not want does not take a mate's place",
+         {{"Player", "Mate", 1}, {"Player", "UnsoughtFoe", 0}}, "Mate"},
+        {"a touch of no team gives way to no one: only a mate does",
+         {{"Player", "Teamless", -1}, {"Player", "Foe", 0}}, "Teamless"},
+        {"something of no team is no foe", {{"Player", "Mate", 1}, {"Player", "Teamless", -1}}, "Mate"},
+        {"what the query does not want is passed over", {{"Player", "UnsoughtMate", 1}, {"Player", "Mate", 1}}, "Mate"},
+        {"nothing wanted was touched", {{"Ball", "Ball", 2}}, ""},
+    };
+    const auto wanted = [](const GameObject& touched) {
+        return (touched.typeId == GameObject::LookUpTypeId("Player") ||
+                touched.typeId == GameObject::LookUpTypeId("Attack")) &&
+               touched.name.rfind("Unsought", 0) != 0;
+    };
+    for (const auto& c : cases) {
+        Load({{0, "SetBoolToNode", {}, {In("bool", 20)}}});
+        // The latest touch stands for the one physics found first.
+        for (auto it = c.touched.rbegin(); it != c.touched.rend(); ++it) {
+            GameObject* object = Partner(it->type, it->name);
+            if (it->team < 0) {
+                ObjectVariableNode<int>(object, "Team")->name = "renamed";
+            } else {
+                Var<int>(object, "Team") = it->team;
+            }
+        }
+        const GameObject* answer = FindCollisionPartner(self, wanted);
+        EXPECT_EQ(c.answer, answer ? answer->name : "") << c.what;
+        NextStep();
+    }
+}
+
+// The team check answers for the object it is given, bound or handed over by a collision
+// query: a mate is a mate even while a foe of the same kind was touched beside it, or instead.
+TEST_F(CollisionNodes, TheTeamCheckAnswersForTheObjectItIsGiven) {
+    const std::string rival = In("GameObject*", 0, true);
+    for (const bool bound : {false, true}) {
+        for (const bool mateTouched : {true, false}) {
+            if (!bound && !mateTouched) continue;  // a query hands over only what was touched
+            Load({{0, "IsCollidedObjNode", {1, 1}, {rival, ""}},
+                  {1, "IsMyTeamNode", {2, 3}, {bound ? In("GameObject*", 0) : ""}},
+                  {2, "SetBoolToNode", {}, {In("bool", 20)}}, {3, "SetBoolToNode", {}, {In("bool", 21)}}});
+            Var<int>(Partner("Player", "Foe"), "Team") = 0;
+            GameObject* mate = mateTouched ? Partner("Player", "Rival") : Spawn("Rival", "g", "{}", "Player");
+            Var<GameObject*>(self, "Other") = mate;
+            Run(self);
+            EXPECT_EQ(std::vector<int>{0}, Taken(self))
+                << (bound ? "a bound mate" : "a mate handed over") << (mateTouched ? ", touched" : ", not touched")
+                << ", with a foe's player touched too, is told for a mate";
+            NextStep();
+        }
     }
 }
 
@@ -186,7 +260,7 @@ TEST_F(CollisionNodes, CollidedObjMatchesAParticularObjectOrAType) {
         if (*c.beside) Partner(c.beside, "Beside");
         Run(self);
         EXPECT_EQ(std::vector<int>{c.taken}, Taken(self)) << c.situation << " (the match is handed on)";
-        CollisionMessage::Pairs().clear();
+        NextStep();
     }
     Load({{0, "IsCollidedObjNode", {1, 2}, {rival, anyBall}}, {1, "SetBoolToNode", {}, {In("bool", 20)}},
           {2, "SetBoolToNode", {}, {In("bool", 21)}}});
