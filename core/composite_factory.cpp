@@ -111,7 +111,7 @@ void CompositeFactory::BuildFromFile(ObjectMap& map, const std::string& path) {
         // The object's flag switches its components on, but a sprite its file stores as hidden
         // (a menu page, a respawn light) starts hidden: else the first frame draws it, and the
         // text of whatever reads it, before its graph has had a chance to hide it.
-        Sprite* sprite = object->Get<Sprite>(SPRITE);
+        IGameComponent* sprite = object->GetComponent(SPRITE);
         const bool spriteHidden = sprite && !sprite->active;
         object->SetActive(startActive);
         if (spriteHidden) sprite->active = false;
