@@ -9,8 +9,10 @@
 #include "physics/circle_shape.h"
 #include "physics/collision_message.h"
 #include "physics/collision_tests.h"
+#include "physics/penetration.h"
 #include "physics/picking.h"
 #include "physics/shape.h"
+#include "physics/vector_math.h"
 
 namespace {
 Physics* current = nullptr;
@@ -38,6 +40,7 @@ bool Physics::Update(double dt) {
         IntegrateBodies(dt);
         DetectCollisions();
         resolver.ResolveAll();
+        PushOutOfWalls();
     }
     SyncSprites();
     return true;
@@ -102,12 +105,27 @@ void Physics::TestPair(Body* a, Body* b) {
     ++testsRun;
     if (!TestShapes(*a->shape, a->Velocity(), *b->shape, b->Velocity())) return;
     // Pairs with a pillar have no penetration to resolve; they are still reported.
-    if (a->isContact && b->isContact) resolver.AddContact(a, b);
+    if (a->isContact && b->isContact && resolver.AddContact(a, b)) {
+        const auto isWall = [](const Body& body) { return !body.isMove && body.invMass == 0; };
+        if (a->isMove && isWall(*b)) wallContacts_.emplace_back(a, b);
+        if (b->isMove && isWall(*a)) wallContacts_.emplace_back(b, a);
+    }
     pairs_.Add(a->owner, b->owner);
+}
+
+void Physics::PushOutOfWalls() {
+    for (const auto& [mover, wall] : wallContacts_) {
+        const PenetrationFunction penetration = PenetrationTable()[mover->shape->type * kShapeTypes + wall->shape->type];
+        const Vec2 into = penetration(*mover, *wall);
+        // Bodies that no longer overlap give a vector pointing away from the wall, or none.
+        if (Dot(into, wall->Position() - mover->Position()) <= 0) continue;
+        if (Length(into) > ContactResolver::kSlop) mover->shape->SetPosition(mover->Position() - into);
+    }
 }
 
 void Physics::DetectCollisions() {
     testsRun = 0;
+    wallContacts_.clear();
     if (bodies.empty()) return;
     KeepMovingFirst();
     pairs_.Begin();

@@ -60,9 +60,15 @@ private:
     void KeepMovingFirst();
     size_t MovingEnd() const;
     void TestPair(Body* a, Body* b);
+    // A wall (a still body with no mass) is solid. The contacts move a body only part of the
+    // way out of what it entered, so one pushed from behind frame after frame (a player shoved
+    // against a closed edge) would sink ever deeper into the wall and out of view. After the
+    // contacts, every moving body still inside a wall it touched is put back on its surface.
+    void PushOutOfWalls();
 
     BroadPhase broadPhase_;
     CollisionPairs pairs_;
     std::vector<std::pair<uint32_t, uint32_t>> candidates_;
     std::vector<Body*> scratch_;
+    std::vector<std::pair<Body*, Body*>> wallContacts_;  // (moving body, wall), this frame's
 };

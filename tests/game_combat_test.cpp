@@ -199,19 +199,19 @@ TEST_F(GameCombat, TheNinjaDropsAMarkerThenTeleportsToIt) {
     EXPECT_LT(Where(marker).y, -1000.0f) << "the marker is put away";
 }
 
-// The lady holds the ball against the start screen's closed left edge and the boxer walks into
-// her until they stand almost on the same spot: his punch still lands, and it is spent on her.
-TEST_F(GameCombat, APunchAtCloseQuartersAgainstTheEdgeShakesTheBallLoose) {
+// The lady holds the ball and the boxer, facing her, stands in her face with his middle just
+// past hers, as when he lands on her: his punch still lands, and it is spent on her.
+TEST_F(GameCombat, APunchAtCloseQuartersShakesTheBallLoose) {
     StartLevelOne(LadyRed, BoxerBlue);
     GameObject* lady = Named("LadyRed0");
     GameObject* boxer = Named("BoxerBlue1");
     ASSERT_TRUE(lady && boxer);
     ASSERT_TRUE(HoldUntil('D', [&] { return Carried(ball); }, 200)) << "the lady picks the ball up";
-    scripted->SetKey('A', true);
-    const auto inHer = [&] {
-        return std::abs(Where(lady).x - Where(boxer).x) < 4.0f && std::abs(Where(lady).y - Where(boxer).y) < 1.0f;
-    };
-    ASSERT_TRUE(HoldUntil(vk::kLeft, inHer, 300)) << "the boxer walks right into her";
+    ASSERT_TRUE(HoldUntil(vk::kLeft, [&] { return Where(boxer).x < Where(lady).x + 80.0f; }, 300))
+        << "the boxer walks up to her, facing her";
+    Frames(30);  // both come to rest
+    StandAt(lady, Where(lady).x);
+    StandAt(boxer, Where(lady).x - 2.0f);
     ASSERT_TRUE(Carried(ball));
 
     Press('J');
@@ -219,7 +219,6 @@ TEST_F(GameCombat, APunchAtCloseQuartersAgainstTheEdgeShakesTheBallLoose) {
     EXPECT_FALSE(*ObjectVariable<bool>(lady, "holding"));
     EXPECT_LT(lady->Get<Sprite>(SPRITE)->state.rgba[1], 1.0f) << "the lady flashes";
     EXPECT_EQ(0, ActiveCopies("BoxerBlueAttack")) << "the punch is spent on her, not on the boxer himself";
-    scripted->SetKey('A', false);
 }
 
 // A team mate walks into the lady from behind while she stands just short of the resting

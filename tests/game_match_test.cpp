@@ -252,3 +252,25 @@ TEST_F(GameMatch, ALooseBallAtADoorIsDrawnInFrontOfIt) {
 }
 
 }  // namespace
+
+// A wall gives way to no push: red's carrier stands at the edge she may not cross, and everyone
+// else, foes and mate, walks into her and punches. Nobody's body ever reaches past the view.
+TEST_F(GameMatch, APileOfPlayersPushingIntoAClosedEdgeStaysWholeInTheView) {
+    StartLevel(Level_1, {{0, LadyRed}, {1, NinjaBlue}, {2, BoxerRed}, {3, BoxerBlue}});
+    red = Named("LadyRed0");
+    const std::array<GameObject*, 4> everyone{red, Named("NinjaBlue1"), Named("BoxerRed2"), Named("BoxerBlue3")};
+    CarryIntoNextScene(red, 'D', 2, 1640.0f);
+    for (int left : {int('A'), vk::kLeft, vk::kNumpad4, vk::kDelete}) scripted->SetKey(left, true);
+    const float viewLeft = SceneCentreX(2) - kSceneHalfWidth;
+    for (int frame = 0; frame < 480; ++frame) {
+        scripted->SetKey('J', frame % 30 < 3);           // blue's punches
+        scripted->SetKey(vk::kPrior, frame % 40 < 3);  // and the other blue's
+        Until([] { return false; }, 1);
+        for (const GameObject* player : everyone) {
+            Vec2 min, max;
+            player->Get<Body>(BODY)->shape->Bounds(min, max);
+            ASSERT_GE(min.x, viewLeft) << player->name << " pushed past the view's left edge at frame " << frame;
+        }
+    }
+    for (int left : {int('A'), vk::kLeft, vk::kNumpad4, vk::kDelete}) scripted->SetKey(left, false);
+}
