@@ -251,8 +251,6 @@ TEST_F(GameMatch, ALooseBallAtADoorIsDrawnInFrontOfIt) {
     EXPECT_NE(doorAlone, withBall) << "the ball shows over the door";
 }
 
-}  // namespace
-
 // A wall gives way to no push: red's carrier stands at the edge she may not cross, and everyone
 // else, foes and mate, walks into her and punches. Nobody's body ever reaches past the view.
 TEST_F(GameMatch, APileOfPlayersPushingIntoAClosedEdgeStaysWholeInTheView) {
@@ -274,3 +272,5 @@ TEST_F(GameMatch, APileOfPlayersPushingIntoAClosedEdgeStaysWholeInTheView) {
     }
     for (int left : {int('A'), vk::kLeft, vk::kNumpad4, vk::kDelete}) scripted->SetKey(left, false);
 }
+
+}  // namespace
