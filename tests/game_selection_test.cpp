@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -72,9 +73,40 @@ protected:
     }
     static long DarkCount(const std::vector<bool>& band) { return std::count(band.begin(), band.end(), true); }
 
-    // Player 2 picks the blue ninja, player 1 the red lady and starts; while the loading screen
-    // fades in, `keys` are held for three frames (the fade lasts longer than that).
-    void StartTheMatchAndHoldDuringTheFade(const std::vector<int>& keys) {
+    // The whole view, row by row from the bottom.
+    static std::vector<Rgb> View() {
+        std::vector<unsigned char> pixels(1280 * 720 * 4);
+        glReadPixels(0, 0, 1280, 720, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
+        std::vector<Rgb> view;
+        for (size_t i = 0; i < pixels.size(); i += 4) view.push_back({pixels[i], pixels[i + 1], pixels[i + 2]});
+        return view;
+    }
+    static float LoadingDarkness() { return Named("Loading")->Get<Sprite>(SPRITE)->state.rgba[3]; }
+    // The box round the view's white pixels (left, right, bottom, top), grown by a margin for
+    // the smoothed edges of the letters.
+    struct Box {
+        int left = 1280, right = -1, bottom = 720, top = -1;
+        bool Holds(int x, int y) const { return x >= left && x <= right && y >= bottom && y <= top; }
+    };
+    static Box WhiteBox(const std::vector<Rgb>& view) {
+        Box box;
+        for (int y = 0; y < 720; ++y) {
+            for (int x = 0; x < 1280; ++x) {
+                const Rgb c = view[static_cast<size_t>(y * 1280 + x)];
+                if (std::min({c.r, c.g, c.b}) < 200) continue;
+                box.left = std::min(box.left, x), box.right = std::max(box.right, x);
+                box.bottom = std::min(box.bottom, y), box.top = std::max(box.top, y);
+            }
+        }
+        constexpr int kEdge = 3;
+        return {box.left - kEdge, box.right + kEdge, box.bottom - kEdge, box.top + kEdge};
+    }
+    static int Off(Rgb want, Rgb have) {
+        return std::max({std::abs(want.r - have.r), std::abs(want.g - have.g), std::abs(want.b - have.b)});
+    }
+
+    // Player 2 picks the blue ninja and player 1 the red lady, both confirmed.
+    void BothPlayersReady() {
         OpenTheSelection();
         Press(vk::kLeft);
         Press('K');
@@ -82,10 +114,23 @@ protected:
         Press(vk::kSpace);
         ASSERT_EQ(NinjaBlue, GameStateManager::Instance().playerCharacters[1]);
         ASSERT_EQ(LadyRed, GameStateManager::Instance().playerCharacters[0]);
-
+    }
+    // Player 1 starts the match: the frame just drawn is the loading fade's first, and
+    // `beforeEachFrame` saw the one before it last.
+    void StartTheFade(const std::function<void()>& beforeEachFrame = [] {}) {
         stateChanged = false;
-        ASSERT_TRUE(HoldUntil(vk::kSpace, [] { return Named("Loading")->Get<Sprite>(SPRITE)->active; }, 3))
-            << "player 1 starts: the loading fade runs";
+        const bool started = HoldUntil(vk::kSpace, [&] {
+            if (Named("Loading")->Get<Sprite>(SPRITE)->active) return true;
+            beforeEachFrame();
+            return false;
+        }, 3);
+        ASSERT_TRUE(started) << "player 1 starts: the loading fade runs";
+    }
+    // The players get ready and start; while the loading screen fades in, `keys` are held for
+    // three frames (the fade lasts longer than that).
+    void StartTheMatchAndHoldDuringTheFade(const std::vector<int>& keys) {
+        ASSERT_NO_FATAL_FAILURE(BothPlayersReady());
+        ASSERT_NO_FATAL_FAILURE(StartTheFade());
         for (int key : keys) scripted->SetKey(key, true);
         Until([this] { return stateChanged; }, 3);
         for (int key : keys) scripted->SetKey(key, false);
@@ -176,6 +221,60 @@ TEST_F(GameSelection, TheMeadowShowsItsOwnSkyAfterAMatchOnTheLagoon) {
     Frames(2);
     EXPECT_EQ(15u, Named("Background")->Get<Sprite>(SPRITE)->state.textureId);
     EXPECT_TRUE(SameColour({132, 192, 252}, At(-600, 340))) << "the meadow's blue sky";
+}
+
+// The loading screen darkens the whole selection, texts as much as pictures, and brings in
+// "LOADING..." with the dark: it stands at the centre of the view over nothing of the selection.
+struct FadeMoment {
+    float darkness;  // the loading screen's opacity
+    int within;      // how far from the loading screen's own colour the rest of the view may be
+};
+
+TEST_F(GameSelection, TheLoadingFadeDarkensEveryPictureAndTextAndLoadingStandsAloneAtTheCentre) {
+    ASSERT_NO_FATAL_FAILURE(BothPlayersReady());
+    std::vector<Rgb> selection;
+    ASSERT_NO_FATAL_FAILURE(StartTheFade([&] { selection = View(); }));
+    const std::vector<Rgb> firstDark = View();
+
+    const Rgb dark = {26, 20, 31};  // the loading screen's colour
+    // Late in the fade what is left of the selection lies close to the dark (its brightest
+    // pictures a tenth of the way); once the dark is whole nothing else shows at all.
+    const FadeMoment moments[] = {{0.9f, 48}, {1.0f, 4}};
+    Box loading;
+    for (const FadeMoment& moment : moments) {
+        SCOPED_TRACE(moment.darkness);
+        ASSERT_TRUE(Until([&] { return LoadingDarkness() >= moment.darkness; }, 30));
+        ASSERT_FALSE(stateChanged) << "the selection still shows";
+        const std::vector<Rgb> view = View();
+
+        loading = WhiteBox(view);  // "LOADING..." is white
+        ASSERT_GT(loading.right - loading.left, 100) << "LOADING... is shown";
+        EXPECT_NEAR(639.5, (loading.left + loading.right) / 2.0, 2.0) << "LOADING... is centred across the view";
+        EXPECT_NEAR(359.5, (loading.bottom + loading.top) / 2.0, 2.0) << "and up and down";
+
+        int strays = 0, farthest = 0;
+        for (int y = 0; y < 720; ++y) {
+            for (int x = 0; x < 1280; ++x) {
+                if (loading.Holds(x, y)) continue;
+                const int off = Off(dark, view[static_cast<size_t>(y * 1280 + x)]);
+                farthest = std::max(farthest, off);
+                if (off > moment.within) ++strays;
+            }
+        }
+        EXPECT_EQ(0, strays) << "pixels of the selection that kept their colour; the farthest is " << farthest
+                             << " from the dark";
+    }
+
+    // Where "LOADING..." ends up, the fade's first frame still shows the selection as it was
+    // the frame before, but for the first step of the dark.
+    int changed = 0;
+    for (int y = loading.bottom; y <= loading.top; ++y) {
+        for (int x = loading.left; x <= loading.right; ++x) {
+            const size_t i = static_cast<size_t>(y * 1280 + x);
+            if (Off(selection[i], firstDark[i]) > 24) ++changed;
+        }
+    }
+    EXPECT_EQ(0, changed) << "pixels under LOADING... that changed by more than the first step of the dark";
 }
 
 // Once player 1 starts the match, it starts, with everyone's picks: a Pull pressed during the
