@@ -222,33 +222,50 @@ TEST_F(GameMatch, ACarrierFacingAwayFromAnEdgeItTouchesStillEndsUpAcrossIt) {
     EXPECT_TRUE(Carried(ball));
 }
 
-// A loose ball lying against a door is drawn in front of it, where a player can see it.
+// A loose ball lying against a door is drawn in front of it, where a player can see it: on
+// every stage, at either end.
 TEST_F(GameMatch, ALooseBallAtADoorIsDrawnInFrontOfIt) {
     StartLevelOne();
-    TheCamera()->SetPosition(1640, 0);
-    GameStateManager::Instance().currentScene = 2;
-    const GameObject* door = Named("DoorEast");
-    ASSERT_NE(nullptr, door);
-    Body* body = ball->Get<Body>(BODY);
-    const Vec2 atDoor = {Where(door).x, Where(door).y - 40};
-    const auto pixelAt = [](Vec2 p) {
+    const struct {
+        const char* name;
+        int scene;
+    } doors[] = {{"DoorWest", 0}, {"DoorEast", 2}};
+    const struct {
+        GameState level;
+        const char* name;
+    } stages[] = {{Level_1, "the meadow"}, {Level_2, "the desert"}, {Level_3, "the night lagoon"}};
+    float cameraX = 0;
+    const auto pixelAt = [&cameraX](Vec2 p) {
         std::array<unsigned char, 4> rgba{};
-        glReadPixels(static_cast<int>(p.x - 1640 + 640), static_cast<int>(p.y + 360), 1, 1, GL_RGBA, GL_UNSIGNED_BYTE,
-                     rgba.data());
+        glReadPixels(static_cast<int>(p.x - cameraX + 640), static_cast<int>(p.y + 360), 1, 1, GL_RGBA,
+                     GL_UNSIGNED_BYTE, rgba.data());
         return rgba;
     };
-    const auto holdBallAt = [&](Vec2 p) {
+    const auto holdBallAt = [this](Vec2 p) {
+        Body* body = ball->Get<Body>(BODY);
         for (int frame = 0; frame < 3; ++frame) {
             body->shape->SetPosition(p);
             body->velX = body->velY = 0;
             Until([] { return false; }, 1);
         }
     };
-    holdBallAt({1640, 100});
-    const auto doorAlone = pixelAt(atDoor);
-    holdBallAt(atDoor);
-    const auto withBall = pixelAt(atDoor);
-    EXPECT_NE(doorAlone, withBall) << "the ball shows over the door";
+    for (const auto& stage : stages) {
+        if (stage.level != Level_1) EnterState(stage.level);
+        ball = Named("Ball");
+        ASSERT_NE(nullptr, ball);
+        for (const auto& door : doors) {
+            cameraX = SceneCentreX(door.scene);
+            TheCamera()->SetPosition(cameraX, 0);
+            GameStateManager::Instance().currentScene = door.scene;
+            ASSERT_NE(nullptr, Named(door.name));
+            const Vec2 atDoor = {Where(Named(door.name)).x, Where(Named(door.name)).y - 40};
+            holdBallAt({cameraX, 100});
+            const auto doorAlone = pixelAt(atDoor);
+            holdBallAt(atDoor);
+            const auto withBall = pixelAt(atDoor);
+            EXPECT_NE(doorAlone, withBall) << "the ball shows over " << door.name << " on " << stage.name;
+        }
+    }
 }
 
 // A wall gives way to no push: red's carrier stands at the edge she may not cross, and everyone
