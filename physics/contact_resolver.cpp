@@ -6,11 +6,27 @@
 #include "physics/penetration.h"
 #include "physics/vector_math.h"
 
+namespace {
+
+// The contacts move a body only part of the way out of what it entered, and a later contact
+// may push it back in, so one shoved from behind frame after frame (a player in a pile against
+// a closed edge) would sink ever deeper into the wall and out of view. A wall gives way to no
+// push: the body goes back on its surface.
+void PushOutOfWall(Body& body, const Body& wall) {
+    const Vec2 into = Penetration(body, wall).value_or(Vec2());
+    if (Length(into) > ContactResolver::kSlop) body.shape->SetPosition(body.Position() - into);
+}
+
+}  // namespace
+
+bool IsWall(const Body& body) {
+    return body.active && !body.isMove && body.isContact && body.shape->type != PILLAR_SHAPE;
+}
+
 bool ContactResolver::AddContact(Body* a, Body* b) {
-    const PenetrationFunction penetration = PenetrationTable()[a->shape->type * kShapeTypes + b->shape->type];
-    if (!penetration) return false;
-    const Vec2 p = penetration(*a, *b);
-    contacts.push_back({a, b, Length(p), NormalisedOrZero(p)});
+    const std::optional<Vec2> p = Penetration(*a, *b);
+    if (!p) return false;
+    contacts.push_back({a, b, Length(*p), NormalisedOrZero(*p)});
     return true;
 }
 
@@ -38,5 +54,9 @@ void ContactResolver::Resolve(Contact& contact) {
 
 void ContactResolver::ResolveAll() {
     for (Contact& contact : contacts) Resolve(contact);
+    for (const Contact& contact : contacts) {
+        if (contact.a->isMove && IsWall(*contact.b)) PushOutOfWall(*contact.a, *contact.b);
+        if (contact.b->isMove && IsWall(*contact.a)) PushOutOfWall(*contact.b, *contact.a);
+    }
     contacts.clear();
 }

@@ -13,6 +13,7 @@ namespace {
 const BC& CircleOf(const Body& body) { return static_cast<const BC&>(*body.shape); }
 const AABB& BoxOf(const Body& body) { return static_cast<const AABB&>(*body.shape); }
 
+// Indexed by typeA * 3 + typeB. Pairs that involve a pillar have no function (null).
 constexpr PenetrationFunction kTable[kShapeTypes * kShapeTypes] = {
     CircleCirclePenetration, CircleBoxPenetration, nullptr,  //
     BoxCirclePenetration,    BoxBoxPenetration,    nullptr,  //
@@ -21,13 +22,18 @@ constexpr PenetrationFunction kTable[kShapeTypes * kShapeTypes] = {
 
 }  // namespace
 
-const PenetrationFunction* PenetrationTable() { return kTable; }
+std::optional<Vec2> Penetration(const Body& a, const Body& b) {
+    const PenetrationFunction penetration = kTable[a.shape->type * kShapeTypes + b.shape->type];
+    if (!penetration) return std::nullopt;
+    return penetration(a, b);
+}
 
 Vec2 CircleCirclePenetration(const Body& a, const Body& b) {
     const BC& ca = CircleOf(a);
     const BC& cb = CircleOf(b);
     const Vec2 d = cb.GetPosition() - ca.GetPosition();
     const float overlap = (ca.radius + cb.radius) - Length(d);
+    if (overlap <= 0) return {};
     return NormalisedOrZero(d) * overlap;
 }
 
@@ -56,6 +62,7 @@ Vec2 CircleBoxPenetration(const Body& circle, const Body& box) {
                                                                 : Vec2(0, nearest.y > 0 ? -1.0f : 1.0f);
     }
     const float depth = inside ? Length(w) + c.radius : c.radius - Length(w);
+    if (depth <= 0) return {};
     return NormalisedOrZero(direction) * depth;
 }
 

@@ -1,15 +1,18 @@
 #pragma once
 
+#include <optional>
+
 #include "core/vector2d.h"
 #include "physics/shape.h"
 
 class Body;
 
-// How far a reaches into b: a vector from a towards b whose length is the overlap depth.
+// How far a reaches into b: a vector from a towards b whose length is the overlap depth. Bodies
+// apart or only touching give zero, whatever their shapes.
 using PenetrationFunction = Vec2 (*)(const Body& a, const Body& b);
 
-// Indexed by typeA * 3 + typeB. Pairs that involve a pillar have no function (null).
-const PenetrationFunction* PenetrationTable();
+// The pair's penetration, by their shapes; none for a pair with a pillar, which only reports.
+std::optional<Vec2> Penetration(const Body& a, const Body& b);
 
 Vec2 CircleCirclePenetration(const Body& a, const Body& b);
 Vec2 CircleBoxPenetration(const Body& circle, const Body& box);

@@ -9,10 +9,8 @@
 #include "physics/circle_shape.h"
 #include "physics/collision_message.h"
 #include "physics/collision_tests.h"
-#include "physics/penetration.h"
 #include "physics/picking.h"
 #include "physics/shape.h"
-#include "physics/vector_math.h"
 
 namespace {
 Physics* current = nullptr;
@@ -40,7 +38,6 @@ bool Physics::Update(double dt) {
         IntegrateBodies(dt);
         DetectCollisions();
         resolver.ResolveAll();
-        PushOutOfWalls();
     }
     SyncSprites();
     return true;
@@ -65,7 +62,7 @@ float Physics::SlideX(float fromX, float toX, float y, Vec2 half) const {
     const bool rightwards = toX >= fromX;
     float stop = toX;
     for (const Body* body : bodies) {
-        if (!body->active || body->isMove || !body->isContact || body->shape->type == PILLAR_SHAPE) continue;
+        if (!IsWall(*body)) continue;
         Vec2 min, max;
         body->shape->Bounds(min, max);
         if (min.y >= y + half.y || max.y <= y - half.y) continue;
@@ -105,27 +102,12 @@ void Physics::TestPair(Body* a, Body* b) {
     ++testsRun;
     if (!TestShapes(*a->shape, a->Velocity(), *b->shape, b->Velocity())) return;
     // Pairs with a pillar have no penetration to resolve; they are still reported.
-    if (a->isContact && b->isContact && resolver.AddContact(a, b)) {
-        const auto isWall = [](const Body& body) { return !body.isMove && body.invMass == 0; };
-        if (a->isMove && isWall(*b)) wallContacts_.emplace_back(a, b);
-        if (b->isMove && isWall(*a)) wallContacts_.emplace_back(b, a);
-    }
+    if (a->isContact && b->isContact) resolver.AddContact(a, b);
     pairs_.Add(a->owner, b->owner);
-}
-
-void Physics::PushOutOfWalls() {
-    for (const auto& [mover, wall] : wallContacts_) {
-        const PenetrationFunction penetration = PenetrationTable()[mover->shape->type * kShapeTypes + wall->shape->type];
-        const Vec2 into = penetration(*mover, *wall);
-        // Bodies that no longer overlap give a vector pointing away from the wall, or none.
-        if (Dot(into, wall->Position() - mover->Position()) <= 0) continue;
-        if (Length(into) > ContactResolver::kSlop) mover->shape->SetPosition(mover->Position() - into);
-    }
 }
 
 void Physics::DetectCollisions() {
     testsRun = 0;
-    wallContacts_.clear();
     if (bodies.empty()) return;
     KeepMovingFirst();
     pairs_.Begin();

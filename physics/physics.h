@@ -38,8 +38,8 @@ public:
     void RemoveBody(Body* body);
 
     // Where a box of half-size `half` at height `y`, slid along x from `fromX` towards `toX`,
-    // comes to a stop against the first wall in its way: a still, active body that takes part
-    // in contacts (pillars only report). `toX` when nothing is in the way; never behind `fromX`.
+    // comes to a stop against the first wall in its way (`IsWall`). `toX` when nothing is in the
+    // way; never behind `fromX`.
     float SlideX(float fromX, float toX, float y, Vec2 half) const;
 
     // Forgets the shared picking and collision state, for a fresh start.
@@ -60,15 +60,9 @@ private:
     void KeepMovingFirst();
     size_t MovingEnd() const;
     void TestPair(Body* a, Body* b);
-    // A wall (a still body with no mass) is solid. The contacts move a body only part of the
-    // way out of what it entered, so one pushed from behind frame after frame (a player shoved
-    // against a closed edge) would sink ever deeper into the wall and out of view. After the
-    // contacts, every moving body still inside a wall it touched is put back on its surface.
-    void PushOutOfWalls();
 
     BroadPhase broadPhase_;
     CollisionPairs pairs_;
     std::vector<std::pair<uint32_t, uint32_t>> candidates_;
     std::vector<Body*> scratch_;
-    std::vector<std::pair<Body*, Body*>> wallContacts_;  // (moving body, wall), this frame's
 };

@@ -222,44 +222,65 @@ TEST_F(GameMatch, ACarrierFacingAwayFromAnEdgeItTouchesStillEndsUpAcrossIt) {
     EXPECT_TRUE(Carried(ball));
 }
 
-// A loose ball lying against a door is drawn in front of it, where a player can see it.
+// A loose ball lying against a door is drawn in front of it, where a player can see it: on
+// every stage, at either end.
 TEST_F(GameMatch, ALooseBallAtADoorIsDrawnInFrontOfIt) {
     StartLevelOne();
-    TheCamera()->SetPosition(1640, 0);
-    GameStateManager::Instance().currentScene = 2;
-    const GameObject* door = Named("DoorEast");
-    ASSERT_NE(nullptr, door);
-    Body* body = ball->Get<Body>(BODY);
-    const Vec2 atDoor = {Where(door).x, Where(door).y - 40};
-    const auto pixelAt = [](Vec2 p) {
+    const struct {
+        const char* name;
+        int scene;
+    } doors[] = {{"DoorWest", 0}, {"DoorEast", 2}};
+    const struct {
+        GameState level;
+        const char* name;
+    } stages[] = {{Level_1, "the meadow"}, {Level_2, "the desert"}, {Level_3, "the night lagoon"}};
+    float cameraX = 0;
+    const auto pixelAt = [&cameraX](Vec2 p) {
         std::array<unsigned char, 4> rgba{};
-        glReadPixels(static_cast<int>(p.x - 1640 + 640), static_cast<int>(p.y + 360), 1, 1, GL_RGBA, GL_UNSIGNED_BYTE,
-                     rgba.data());
+        glReadPixels(static_cast<int>(p.x - cameraX + 640), static_cast<int>(p.y + 360), 1, 1, GL_RGBA,
+                     GL_UNSIGNED_BYTE, rgba.data());
         return rgba;
     };
-    const auto holdBallAt = [&](Vec2 p) {
+    const auto holdBallAt = [this](Vec2 p) {
+        Body* body = ball->Get<Body>(BODY);
         for (int frame = 0; frame < 3; ++frame) {
             body->shape->SetPosition(p);
             body->velX = body->velY = 0;
             Until([] { return false; }, 1);
         }
     };
-    holdBallAt({1640, 100});
-    const auto doorAlone = pixelAt(atDoor);
-    holdBallAt(atDoor);
-    const auto withBall = pixelAt(atDoor);
-    EXPECT_NE(doorAlone, withBall) << "the ball shows over the door";
+    for (const auto& stage : stages) {
+        if (stage.level != Level_1) EnterState(stage.level);
+        ball = Named("Ball");
+        ASSERT_NE(nullptr, ball);
+        for (const auto& door : doors) {
+            cameraX = SceneCentreX(door.scene);
+            TheCamera()->SetPosition(cameraX, 0);
+            GameStateManager::Instance().currentScene = door.scene;
+            ASSERT_NE(nullptr, Named(door.name));
+            const Vec2 atDoor = {Where(Named(door.name)).x, Where(Named(door.name)).y - 40};
+            holdBallAt({cameraX, 100});
+            const auto doorAlone = pixelAt(atDoor);
+            holdBallAt(atDoor);
+            const auto withBall = pixelAt(atDoor);
+            EXPECT_NE(doorAlone, withBall) << "the ball shows over " << door.name << " on " << stage.name;
+        }
+    }
 }
 
 // A wall gives way to no push: red's carrier stands at the edge she may not cross, and everyone
-// else, foes and mate, walks into her and punches. Nobody's body ever reaches past the view.
+// else, foes and mate, walks into her and punches. Nobody's body ever sinks into the edge's
+// wall, so all stay whole in the view.
 TEST_F(GameMatch, APileOfPlayersPushingIntoAClosedEdgeStaysWholeInTheView) {
     StartLevel(Level_1, {{0, LadyRed}, {1, NinjaBlue}, {2, BoxerRed}, {3, BoxerBlue}});
     red = Named("LadyRed0");
     const std::array<GameObject*, 4> everyone{red, Named("NinjaBlue1"), Named("BoxerRed2"), Named("BoxerBlue3")};
     CarryIntoNextScene(red, 'D', 2, 1640.0f);
     for (int left : {int('A'), vk::kLeft, vk::kNumpad4, vk::kDelete}) scripted->SetKey(left, true);
-    const float viewLeft = SceneCentreX(2) - kSceneHalfWidth;
+    Vec2 wallMin, wallMax;
+    Named("Edge12_2")->Get<Body>(BODY)->shape->Bounds(wallMin, wallMax);
+    ASSERT_GE(wallMax.x, SceneCentreX(2) - kSceneHalfWidth) << "the wall's surface lies in the view";
+    constexpr float kSlop = 0.5f;
     for (int frame = 0; frame < 480; ++frame) {
         scripted->SetKey('J', frame % 30 < 3);           // blue's punches
         scripted->SetKey(vk::kPrior, frame % 40 < 3);  // and the other blue's
@@ -267,7 +288,7 @@ TEST_F(GameMatch, APileOfPlayersPushingIntoAClosedEdgeStaysWholeInTheView) {
         for (const GameObject* player : everyone) {
             Vec2 min, max;
             player->Get<Body>(BODY)->shape->Bounds(min, max);
-            ASSERT_GE(min.x, viewLeft) << player->name << " pushed past the view's left edge at frame " << frame;
+            ASSERT_GE(min.x, wallMax.x - kSlop) << player->name << " pushed into the edge's wall at frame " << frame;
         }
     }
     for (int left : {int('A'), vk::kLeft, vk::kNumpad4, vk::kDelete}) scripted->SetKey(left, false);

@@ -1,3 +1,4 @@
+#include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -35,11 +36,15 @@ TEST_F(ContactTest, PenetrationPointsFromTheFirstBodyIntoTheSecond) {
          {BOX_SHAPE, 0, 0, 10, 10},
          {0, -10}},
         {"touching boxes", {BOX_SHAPE, 0, 0, 10, 10}, {BOX_SHAPE, 10, 0, 10, 10}, {0, 0}},
+        {"circles apart", {CIRCLE_SHAPE, 0, 0, 4, 4}, {CIRCLE_SHAPE, 10, 0, 4, 4}, {0, 0}},
+        {"a circle apart from a box", {CIRCLE_SHAPE, 10, 0, 4, 4}, {BOX_SHAPE, 0, 0, 10, 10}, {0, 0}},
+        {"a box apart from a circle", {BOX_SHAPE, 0, 0, 10, 10}, {CIRCLE_SHAPE, 0, -10, 4, 4}, {0, 0}},
+        {"boxes apart", {BOX_SHAPE, 0, 0, 10, 10}, {BOX_SHAPE, 0, 30, 10, 10}, {0, 0}},
     };
     for (const Case& c : cases) {
         Body* a = BodyOf(AddObject("a", c.a));
         Body* b = BodyOf(AddObject("b", c.b));
-        const Vec2 p = PenetrationTable()[a->shape->type * kShapeTypes + b->shape->type](*a, *b);
+        const Vec2 p = Penetration(*a, *b).value();
         EXPECT_FLOAT_EQ(c.expected.x, p.x) << c.situation;
         EXPECT_FLOAT_EQ(c.expected.y, p.y) << c.situation;
     }
@@ -112,11 +117,11 @@ TEST_F(ContactTest, OneImpulseAndOnePositionCorrectionPerContact) {
 }
 
 TEST_F(ContactTest, ContactsAreResolvedOnceInTheOrderAddedThenForgotten) {
-    // A ball squeezed between two walls of mass 0: the first contact stops it, the second then
-    // sees it at rest.
+    // A ball squeezed between two moving bodies of mass 0, which nothing pushes: the first
+    // contact stops it, the second then sees it at rest.
     Body* ball = BodyOf(AddObject("ball", {CIRCLE_SHAPE, 0, 0, 10, 10, true}));
-    Body* left = BodyOf(AddObject("left", {BOX_SHAPE, -9, 0, 10, 10, false, 0}));
-    Body* right = BodyOf(AddObject("right", {BOX_SHAPE, 9, 0, 10, 10, false, 0}));
+    Body* left = BodyOf(AddObject("left", {BOX_SHAPE, -9, 0, 10, 10, true, 0}));
+    Body* right = BodyOf(AddObject("right", {BOX_SHAPE, 9, 0, 10, 10, true, 0}));
     ball->velX = 10;
     ContactResolver resolver;
     ASSERT_TRUE(resolver.AddContact(ball, right));
@@ -128,6 +133,60 @@ TEST_F(ContactTest, ContactsAreResolvedOnceInTheOrderAddedThenForgotten) {
     EXPECT_TRUE(resolver.contacts.empty());
     EXPECT_GT(resolver.contacts.capacity(), 0u) << "storage is kept for the next frame";
     EXPECT_FLOAT_EQ(-0.38f, ball->Position().x) << "only the first contact corrected the position";
+}
+
+// A wall gives way to no push. A body 20 across runs into a wall 40 across, from each side,
+// each a circle or a box, named first or second in the contact, and a mate behind it shoves it
+// on after the wall's contact is resolved: it ends on the wall's surface, 30 from its middle.
+class WallContactTest : public ContactTest {
+protected:
+    // Where the body ends, driven from the wall's side `out` (a unit vector) `depth` into it.
+    Vec2 PushedIntoAWall(int bodyShape, int wallShape, Vec2 out, float depth, bool wallFirst) {
+        physics->bodies.clear();
+        Body* wall = BodyOf(AddObject("wall", {wallShape, 0, 0, 40, 40, false, 0}));
+        const Vec2 at = out * (30 - depth);
+        Body* body = BodyOf(AddObject("body", {bodyShape, at.x, at.y, 20, 20, true}));
+        const Vec2 behind = at + out * 16;
+        Body* mate = BodyOf(AddObject("mate", {BOX_SHAPE, behind.x, behind.y, 20, 20, true}));
+        body->velX = -out.x * 100;
+        body->velY = -out.y * 100;
+        mate->velX = -out.x * 200;
+        mate->velY = -out.y * 200;
+        ContactResolver resolver;
+        EXPECT_TRUE(wallFirst ? resolver.AddContact(wall, body) : resolver.AddContact(body, wall));
+        EXPECT_TRUE(resolver.AddContact(mate, body));
+        resolver.ResolveAll();
+        EXPECT_EQ(Vec2(), wall->Position());
+        return body->Position();
+    }
+};
+
+TEST_F(WallContactTest, ABodyPushedIntoAWallEndsOnTheWallsSurface) {
+    const struct {
+        const char* name;
+        Vec2 out;
+    } sides[] = {
+        {"from the left", {-1, 0}}, {"from the right", {1, 0}}, {"from below", {0, -1}}, {"from above", {0, 1}}};
+    const char* shapeNames[] = {"circle", "box"};
+    for (const auto& side : sides) {
+        for (int bodyShape : {CIRCLE_SHAPE, BOX_SHAPE}) {
+            for (int wallShape : {CIRCLE_SHAPE, BOX_SHAPE}) {
+                // 14 deep takes the body's middle past a box wall's face.
+                for (float depth : {6.0f, 14.0f}) {
+                    for (bool wallFirst : {false, true}) {
+                        const Vec2 ends = PushedIntoAWall(bodyShape, wallShape, side.out, depth, wallFirst);
+                        const Vec2 surface = side.out * 30;
+                        const std::string situation = std::string("a ") + shapeNames[bodyShape] + " " + side.name +
+                                                      " into a " + shapeNames[wallShape] + " wall, " +
+                                                      std::to_string(depth) + " deep" +
+                                                      (wallFirst ? ", the wall named first" : "");
+                        EXPECT_NEAR(surface.x, ends.x, 1e-3f) << situation;
+                        EXPECT_NEAR(surface.y, ends.y, 1e-3f) << situation;
+                    }
+                }
+            }
+        }
+    }
 }
 
 }  // namespace
