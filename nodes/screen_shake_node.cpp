@@ -1,5 +1,3 @@
-#include <algorithm>
-
 #include "flow/game_state_manager.h"
 #include "graph/node_registry.h"
 #include "nodes/camera_control.h"
@@ -39,26 +37,17 @@ public:
         const float i = static_cast<float>(*intensity);
         const float cx = CameraPosition(*camera).x;
         const float sy = centre.y;
-        Vec2 to;
+        // The view goes past the stage's outer screens and above and below them; each
+        // stage's pictures reach far enough beyond its screens to cover it.
         if (firstStep) {
-            to = {cx + 0.5f * i, sy};
+            camera->SetPosition(cx + 0.5f * i, sy);
             firstStep = false;
         } else {
             const Vec2 moves[4] = {{cx, sy - i}, {cx - i, sy}, {cx, sy + i}, {cx + i, sy}};
-            to = moves[phase];
+            const Vec2 to = moves[phase];
+            camera->SetPosition(to.x, to.y);
             phase = (phase + 1) % 4;
         }
-        // A stage's pictures cover the views of its screens and no more: past them the
-        // window's bare clear colour would show. So the shake stays where some screen's view
-        // could be (and it drifts, since each step starts from where the last one left it).
-        Vec2 low = centre, high = centre;
-        for (int s = 0; s <= 2; ++s) {
-            if (const Vec2* p = ScenePosition(*this, 1, s, ctx)) {
-                low = {std::min(low.x, p->x), std::min(low.y, p->y)};
-                high = {std::max(high.x, p->x), std::max(high.y, p->y)};
-            }
-        }
-        camera->SetPosition(std::clamp(to.x, low.x, high.x), std::clamp(to.y, low.y, high.y));
         if (*intensity < 0.25) {
             *shaking = false;
             camera->SetPosition(centre.x, centre.y);

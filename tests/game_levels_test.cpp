@@ -3,6 +3,7 @@
 // carrying the ball to the other team's door.
 #include <epoxy/gl.h>
 
+#include <algorithm>
 #include <random>
 #include <vector>
 
@@ -21,11 +22,45 @@ protected:
         StartLevel(level, {{0, LadyRed}, {1, NinjaBlue}, {2, BoxerRed}, {3, BoxerBlue}});
     }
 
+    // The first time starts the game on `level` as StartTwoPlayers does; later ones go on to
+    // `level` from the one being played.
+    void EnterWithTwoPlayers(GameState level) {
+        if (!red) {
+            StartTwoPlayers(level);
+            return;
+        }
+        EnterState(level, {{0, LadyRed}, {1, NinjaBlue}});
+        red = Named("LadyRed0");
+        blue = Named("NinjaBlue1");
+        ASSERT_TRUE(red && blue);
+        Until([] { return false; }, 40);  // everyone lands on their platform
+    }
+
     // The colour drawn at the centre of the view.
     static Rgb Centre() {
         unsigned char p[4] = {};
         glReadPixels(640, 360, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, p);
         return {p[0], p[1], p[2]};
+    }
+
+    // Where the shaken view stands, and how many pixels of the window's bare clear colour show in
+    // the view's outer rows and columns of the frame just drawn.
+    static Vec2 View() { return CameraPosition(*TheCamera()); }
+    static int BareEdgePixels() {
+        std::vector<unsigned char> row(1280 * 4), column(720 * 4);
+        const auto bare = [](const unsigned char* p) {
+            return std::abs(p[0] - 201) <= 2 && std::abs(p[1] - 230) <= 2 && std::abs(p[2] - 240) <= 2;
+        };
+        int count = 0;
+        for (int y : {0, 719}) {
+            glReadPixels(0, y, 1280, 1, GL_RGBA, GL_UNSIGNED_BYTE, row.data());
+            for (int x = 0; x < 1280; ++x) count += bare(&row[x * 4]);
+        }
+        for (int x : {0, 1279}) {
+            glReadPixels(x, 0, 1, 720, GL_RGBA, GL_UNSIGNED_BYTE, column.data());
+            for (int y = 0; y < 720; ++y) count += bare(&column[y * 4]);
+        }
+        return count;
     }
 
     static void PutAt(GameObject* object, Vec2 where) { object->Get<Body>(BODY)->shape->SetPosition(where); }
@@ -338,38 +373,57 @@ TEST_F(GameLevels, ACarrierSentBackByACactusPopsTheBallUp) {
     EXPECT_EQ(Level_2, GameStateManager::currentState);
 }
 
-// However a shake throws the camera about, at either end of every stage, the view's outer rows
+// Blue's attack hits red in the middle screen of each stage: the view shakes up and down as
+// well as sideways, and settles back on the screen.
+TEST_F(GameLevels, AHitShakesTheViewUpAndDownOnEachStage) {
+    for (GameState level : {Level_1, Level_2, Level_3}) {
+        ASSERT_NO_FATAL_FAILURE(EnterWithTwoPlayers(level));
+        ClearHazards();
+        PutAt(red, {360.0f, -258.0f});
+        PutAt(blue, {160.0f, -258.0f});  // facing right, towards red
+        Frames(2);
+        GameObject* levelObject = Named("LevelObj");
+        scripted->SetKey('J', true);
+        ASSERT_TRUE(Until([&] { return BoolOf(levelObject, "isShaking"); }, 30)) << "level " << level;
+        scripted->SetKey('J', false);
+        float lowest = 0, highest = 0;
+        for (int frame = 0; frame < 60 && BoolOf(levelObject, "isShaking"); ++frame) {
+            Until([] { return false; }, 1);
+            lowest = std::min(lowest, View().y);
+            highest = std::max(highest, View().y);
+        }
+        EXPECT_LT(lowest, -1.0f) << "level " << level << ": the view shakes down";
+        EXPECT_GT(highest, 1.0f) << "level " << level << ": the view shakes up";
+        EXPECT_EQ((Vec2{360, 0}), View()) << "level " << level << ": and comes back to rest";
+    }
+}
+
+// At either end of each stage a player falling off starts the strongest shake there is, and
+// the view goes past the end and up and down; yet in every frame of it, the view's outer rows
 // and columns show the stage's own pictures, never the bare clear colour behind them.
 TEST_F(GameLevels, AShakeAtEitherEndOfEachStageKeepsTheSceneryOverTheWholeView) {
-    StartLevel(Level_1, {{0, LadyRed}});
-    std::vector<unsigned char> row(1280 * 4), column(720 * 4);
-    const auto bare = [](const unsigned char* p) {
-        return std::abs(p[0] - 201) <= 2 && std::abs(p[1] - 230) <= 2 && std::abs(p[2] - 240) <= 2;
-    };
     for (GameState level : {Level_1, Level_2, Level_3}) {
-        if (level != Level_1) EnterState(level, {{0, LadyRed}});
+        ASSERT_NO_FATAL_FAILURE(EnterWithTwoPlayers(level));
         GameObject* levelObject = Named("LevelObj");
-        ASSERT_NE(nullptr, levelObject);
+        // The left end first: a stage's first shake swings left of its start, later ones right.
         for (int scene : {0, 2}) {
+            const float end = SceneCentreX(scene);
             GameStateManager::Instance().currentScene = scene;
-            TheCamera()->SetPosition(SceneCentreX(scene), 0);
-            for (int frame = 0; frame < 40; ++frame) {
-                if (frame % 4 == 0) {  // hit after hit, each shake starting where the last left off
-                    DoubleOf(levelObject, "intensity") = 12;
-                    *ObjectVariable<bool>(levelObject, "isShaking") = true;
-                }
+            ASSERT_TRUE(Until([end] { return View().x == end; }, 120)) << "the camera pans to the end screen";
+            PutAt(red, {end, -880.0f});  // down into the abyss under the stage
+            ASSERT_TRUE(Until([&] { return BoolOf(levelObject, "isShaking"); }, 10));
+            EXPECT_DOUBLE_EQ(12.0, DoubleOf(levelObject, "intensity")) << "the strongest shake a graph starts";
+            float farthestOut = 0, lowest = 0, highest = 0;
+            for (int frame = 0; frame < 60 && BoolOf(levelObject, "isShaking"); ++frame) {
                 Until([] { return false; }, 1);
-                int bareEdge = 0;
-                for (int y : {0, 719}) {
-                    glReadPixels(0, y, 1280, 1, GL_RGBA, GL_UNSIGNED_BYTE, row.data());
-                    for (int x = 0; x < 1280; ++x) bareEdge += bare(&row[x * 4]);
-                }
-                for (int x : {0, 1279}) {
-                    glReadPixels(x, 0, 1, 720, GL_RGBA, GL_UNSIGNED_BYTE, column.data());
-                    for (int y = 0; y < 720; ++y) bareEdge += bare(&column[y * 4]);
-                }
-                ASSERT_EQ(0, bareEdge) << "level " << level << " scene " << scene << " frame " << frame;
+                farthestOut = std::max(farthestOut, (View().x - end) * (scene == 0 ? -1.0f : 1.0f));
+                lowest = std::min(lowest, View().y);
+                highest = std::max(highest, View().y);
+                ASSERT_EQ(0, BareEdgePixels()) << "level " << level << " scene " << scene << " frame " << frame;
             }
+            EXPECT_GT(farthestOut, 1.0f) << "level " << level << " scene " << scene << ": past the stage's end";
+            EXPECT_LT(lowest, -1.0f) << "level " << level << " scene " << scene;
+            EXPECT_GT(highest, 1.0f) << "level " << level << " scene " << scene;
         }
     }
 }

@@ -1,5 +1,6 @@
 #include "tools/make_art/canvas.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -59,6 +60,16 @@ void Canvas::Paste(const Canvas& other, int x, int y) {
             if (colour.a != 0) Set(x + col, y + row, colour);
         }
     }
+}
+
+Canvas Canvas::Extended(int marginX, int marginY) const {
+    Canvas extended(width_ + 2 * marginX, height_ + 2 * marginY);
+    for (int y = 0; y < extended.height_; ++y) {
+        for (int x = 0; x < extended.width_; ++x) {
+            extended.Set(x, y, At(std::clamp(x - marginX, 0, width_ - 1), std::clamp(y - marginY, 0, height_ - 1)));
+        }
+    }
+    return extended;
 }
 
 bool Canvas::SavePng(const std::string& path) const {

@@ -26,6 +26,9 @@ public:
     void Line(int x0, int y0, int x1, int y1, Colour colour);
     // Copies another canvas in at (x, y), transparent pixels skipped.
     void Paste(const Canvas& other, int x, int y);
+    // The picture inside a border of `marginX` columns and `marginY` rows that carry its edge
+    // pixels on outwards, so it reaches past its edges without changing what lies inside them.
+    Canvas Extended(int marginX, int marginY) const;
 
     // Writes a 32-bit PNG; false with a line on stderr when it cannot.
     bool SavePng(const std::string& path) const;

@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "tools/make_art/palette.h"
+#include "tools/make_art/stage_pictures.h"
 
 namespace {
 
@@ -88,7 +89,7 @@ std::vector<Picture> DrawMenuPictures() {
             {"stage1.png", Stage({120, 180, 240, 255}, {84, 160, 64, 255})},
             {"stage2.png", Stage({240, 170, 110, 255}, {200, 160, 90, 255})},
             {"stage3.png", Stage({60, 60, 120, 255}, {110, 110, 130, 255})},
-            {"stage1_bg.png", Stage({120, 180, 240, 255}, {84, 160, 64, 255})},
+            {"stage1_bg.png", BehindTheStage(Stage({120, 180, 240, 255}, {84, 160, 64, 255}))},
             {"stage2_bg.png", Stage({240, 170, 110, 255}, {200, 160, 90, 255})},
             {"clouds.png", Clouds()}};
 }

@@ -137,8 +137,19 @@ Canvas Bubble() {
 
 }  // namespace
 
+Canvas BehindTheStage(const Canvas& picture) {
+    const int columnUnits = 3840 / picture.Width(), rowUnits = 720 / picture.Height();
+    return picture.Extended(120 / columnUnits, 40 / rowUnits);
+}
+
 std::vector<Picture> DrawStagePictures() {
-    return {{"desert_sky.png", DesertSky()}, {"sand.png", Sand()},   {"sandstone.png", Sandstone()},
-            {"cactus.png", Cactus()},        {"night_sky.png", NightSky()}, {"shore.png", Shore()},
-            {"crystal.png", Crystal()},      {"bubble.png", Bubble()},      {"isles.png", Isles()}};
+    return {{"desert_sky.png", BehindTheStage(DesertSky())},
+            {"sand.png", Sand()},
+            {"sandstone.png", Sandstone()},
+            {"cactus.png", Cactus()},
+            {"night_sky.png", BehindTheStage(NightSky())},
+            {"shore.png", Shore()},
+            {"crystal.png", Crystal()},
+            {"bubble.png", Bubble()},
+            {"isles.png", Isles()}};
 }
