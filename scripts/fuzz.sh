@@ -10,6 +10,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build=$(realpath -m "${BUILD_DIR:-$root/build-fuzz}")
 seconds=${FUZZ_SECONDS:-30}
 
+"$root/scripts/setup.sh" game fuzzing
 CC=clang CXX=clang++ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DBRAMBLE_FUZZ=ON -DBRAMBLE_TESTS=OFF -DBRAMBLE_BENCH=OFF >/dev/null
 ninja -C "$build" -j"$(nproc)" fuzz_targets

@@ -12,9 +12,9 @@ build=${BUILD_DIR:-$root/build-perf}
 all=0
 if [[ ${1:-} == --all ]]; then all=1; shift; fi
 
-"$root/scripts/setup.sh"
+"$root/scripts/setup.sh" game
 if [[ ! -f "$build/build.ninja" ]]; then
-  cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=${BUILD_TYPE:-RelWithDebInfo} >/dev/null
+  cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=${BUILD_TYPE:-RelWithDebInfo} -DBRAMBLE_TESTS=OFF >/dev/null
 fi
 cmake --build "$build" --target bramble_bench -j"$(nproc)" >"$build/perf_build.log" 2>&1 ||
   { cat "$build/perf_build.log"; exit 2; }
