@@ -10,14 +10,21 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build=$(realpath -m "${BUILD_DIR:-$root/build-fuzz}")
 seconds=${FUZZ_SECONDS:-30}
 
+known=()
+for source in "$root"/fuzz/*_fuzz.cpp; do known+=("$(basename "$source" .cpp)"); done
+targets=("$@")
+((${#targets[@]})) || targets=("${known[@]}")
+for target in "${targets[@]}"; do
+  if ! printf '%s\n' "${known[@]}" | grep -qxF -- "$target"; then
+    echo "fuzz: no fuzz target \"$target\"; the targets are: ${known[*]}" >&2
+    exit 2
+  fi
+done
+
+"$root/scripts/setup.sh" game fuzzing
 CC=clang CXX=clang++ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DBRAMBLE_FUZZ=ON -DBRAMBLE_TESTS=OFF -DBRAMBLE_BENCH=OFF >/dev/null
 ninja -C "$build" -j"$(nproc)" fuzz_targets
-
-targets=("$@")
-if ((${#targets[@]} == 0)); then
-  for source in "$root"/fuzz/*_fuzz.cpp; do targets+=("$(basename "$source" .cpp)"); done
-fi
 
 # The targets work in temporary copies of Resources/: kept inside the build folder, so a target
 # that dies leaves nothing behind in /tmp.

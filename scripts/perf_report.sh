@@ -4,17 +4,18 @@
 # memory or warm caches, and prints every figure that has a target beside it, ok or MISS.
 #   scripts/perf_report.sh [--all] [benchmark...]
 # --all also lists the figures without a target that can be checked (the physics steps, the
-# allocation counts, the draw time by system). The
-# benchmarks' other output goes to <build>/perf_report.log. Exit status 1 when a figure misses.
+# allocation counts, the draw time by system). The benchmarks' other output goes to
+# <build>/perf_report.log. Exit status 1 when a figure misses, 2 when the build fails or a name
+# is no benchmark's.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${BUILD_DIR:-$root/build-perf}
 all=0
 if [[ ${1:-} == --all ]]; then all=1; shift; fi
 
-"$root/scripts/setup.sh"
+"$root/scripts/setup.sh" game
 if [[ ! -f "$build/build.ninja" ]]; then
-  cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=${BUILD_TYPE:-RelWithDebInfo} >/dev/null
+  cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=${BUILD_TYPE:-RelWithDebInfo} -DBRAMBLE_TESTS=OFF >/dev/null
 fi
 cmake --build "$build" --target bramble_bench -j"$(nproc)" >"$build/perf_build.log" 2>&1 ||
   { cat "$build/perf_build.log"; exit 2; }
@@ -22,7 +23,15 @@ cmake --build "$build" --target bramble_bench -j"$(nproc)" >"$build/perf_build.l
 export SDL_VIDEODRIVER=${SDL_VIDEODRIVER:-offscreen} SDL_AUDIODRIVER=${SDL_AUDIODRIVER:-dummy}
 bench=$build/bench/bramble_bench
 log=$build/perf_report.log
-if (($#)); then names=("$@"); else mapfile -t names < <("$bench" --list); fi
+mapfile -t known < <("$bench" --list)
+names=("$@")
+((${#names[@]})) || names=("${known[@]}")
+for name in "${names[@]}"; do
+  if ! printf '%s\n' "${known[@]}" | grep -qxF -- "$name"; then
+    echo "perf_report: no benchmark \"$name\"; the benchmarks are: ${known[*]}" >&2
+    exit 2
+  fi
+done
 : >"$log"
 figures=()
 for name in "${names[@]}"; do

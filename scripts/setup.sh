@@ -1,14 +1,33 @@
 #!/usr/bin/env bash
-# Installs the Debian packages listed in scripts/packages.txt, and only those that are missing.
+# Installs the Debian packages of the named groups of scripts/packages.txt, and only those that
+# are missing.
+#   scripts/setup.sh GROUP...      game, tests, sanitizer, fuzzing
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-missing=()
-while read -r pkg; do
-  [[ -z "$pkg" || "$pkg" == \#* ]] && continue
-  if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed'; then
-    missing+=("$pkg")
+list=$here/packages.txt
+known=$(sed -n 's/^\[\(.*\)\]$/\1/p' "$list" | tr '\n' ' ')
+if (($# == 0)); then
+  echo "usage: scripts/setup.sh GROUP...   (groups: ${known% })" >&2
+  exit 2
+fi
+for group in "$@"; do
+  if [[ " $known" != *" $group "* ]]; then
+    echo "setup: no package group \"$group\" in $list; the groups are: ${known% }" >&2
+    exit 2
   fi
-done < "$here/packages.txt"
+done
+
+wanted=" $* "
+missing=()
+group=
+while read -r line; do
+  [[ -z "$line" || "$line" == \#* ]] && continue
+  if [[ "$line" =~ ^\[(.*)\]$ ]]; then group=${BASH_REMATCH[1]}; continue; fi
+  [[ "$wanted" == *" $group "* ]] || continue
+  if ! dpkg-query -W -f='${Status}' "$line" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$line")
+  fi
+done < "$list"
 if ((${#missing[@]})); then
   echo "setup: installing ${missing[*]}"
   sudo_cmd=()

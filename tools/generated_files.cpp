@@ -16,6 +16,11 @@ std::string FileText(const std::string& path) {
 }  // namespace
 
 int BuildOrCheck(bool build, int count, char** descriptions, Generator generate, const char* tool) {
+    // A check of nothing would pass on nothing.
+    if (count == 0) {
+        std::fprintf(stderr, "%s %s: no description given\n", tool, build ? "build" : "check");
+        return 2;
+    }
     int failures = 0;
     for (int i = 0; i < count; ++i) {
         std::string path, text, error;

@@ -1,15 +1,20 @@
 // Rewrites JSON files exactly as the game writes its data files, so that committed content is
-// already in the program's layout. Usage: json_normalise FILE...
+// already in the program's layout.
 #include <cstdio>
 #include <filesystem>
 
 #include "core/json_file.h"
+#include "tools/tool_arguments.h"
+
+namespace {
+constexpr char kUsage[] =
+    "usage: json_normalise FILE...\n"
+    "Rewrites each JSON file exactly as the game writes its data files.\n";
+}  // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: %s FILE...\n", argv[0]);
-        return 2;
-    }
+    if (const auto stop = StopForOptions(argc, argv, "json_normalise", kUsage)) return *stop;
+    if (argc < 2) return UsageError(kUsage);
     int failures = 0;
     for (int i = 1; i < argc; ++i) {
         // The reader would create a missing file; a mistyped name must not leave one behind.

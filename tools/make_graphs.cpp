@@ -1,8 +1,5 @@
 // Writes the game's behaviour graphs from their readable descriptions (tools/graphs/), checked
 // against the engine's node classes.
-//   make_graphs slots            prints every node class with its output and input slots
-//   make_graphs build DESC...    writes each description's graph file
-//   make_graphs check DESC...    fails, naming them, when graph files differ from their descriptions
 #include <cstdio>
 #include <cstring>
 
@@ -11,16 +8,19 @@
 #include "tools/graph_gen/graph_files.h"
 #include "tools/graph_gen/slot_table.h"
 #include "tools/generated_files.h"
+#include "tools/tool_arguments.h"
 
 namespace {
-int Usage(const char* program) {
-    std::fprintf(stderr, "usage: %s slots | build DESCRIPTION... | check DESCRIPTION...\n", program);
-    return 2;
-}
+constexpr char kUsage[] =
+    "usage: make_graphs slots | build DESCRIPTION... | check DESCRIPTION...\n"
+    "  slots   prints every node class with its output and input slots\n"
+    "  build   writes each description's graph file (the descriptions live in tools/graphs/)\n"
+    "  check   fails, naming them, when graph files differ from their descriptions\n";
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 2) return Usage(argv[0]);
+    if (const auto stop = StopForOptions(argc, argv, "make_graphs", kUsage)) return *stop;
+    if (argc < 2) return UsageError(kUsage);
     RegisterAllNodes();
     if (std::strcmp(argv[1], "slots") == 0) {
         json::Document table;
@@ -29,6 +29,6 @@ int main(int argc, char** argv) {
         return 0;
     }
     const bool build = std::strcmp(argv[1], "build") == 0;
-    if (!build && std::strcmp(argv[1], "check") != 0) return Usage(argv[0]);
+    if (!build && std::strcmp(argv[1], "check") != 0) return UsageError(kUsage);
     return BuildOrCheck(build, argc - 2, argv + 2, GenerateGraph, "make_graphs");
 }
