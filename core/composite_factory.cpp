@@ -89,7 +89,7 @@ bool CompositeFactory::BuildObject(GameObject& object, const json::Value& descri
 
 void CompositeFactory::BuildFromFile(ObjectMap& map, const std::string& path) {
     DataProblems::Reading reading(path);
-    if (!file_.Read(path)) {
+    if (!file_.Read(path, IfMissing::kCreateEmpty)) {
         std::printf("Fail to Build and unserializer\n");
         return;
     }
@@ -124,8 +124,13 @@ GameObject* CompositeFactory::BuildCharacter(ObjectMap& map, const std::string& 
     GameObject* object = map[id];
     DataProblems::Reading reading(kCharacterFile);
     JsonFile characters;
-    if (!characters.Read(kCharacterFile)) {
-        std::printf("Fail to Build and unserializer\n");
+    // The character file is only ever read: a missing one is not made up empty.
+    if (!characters.Read(kCharacterFile, IfMissing::kRefuse)) {
+        if (characters.Missing()) {
+            DataProblems::Report("%s: missing; no player spawned\n", kCharacterFile);
+        } else {
+            std::printf("Fail to Build and unserializer\n");
+        }
         return nullptr;
     }
     const json::Value* description = json::Find(characters.Doc(), characterName.c_str());
