@@ -72,7 +72,9 @@ void SoundSystem::Start() {
     started_ = true;
     session_ = 0;
     sounds_.clear();
-    playFailuresTold_.clear();
+    playFailuresTold_.Forget();
+    // A new start tells again what is wrong with the list.
+    file_ = JsonFile();
     const platform::OpenResult opened = Device().Open(kChannels);
     if (opened == platform::OpenResult::Opened) {
         session_ = Device().Session();
@@ -82,7 +84,7 @@ void SoundSystem::Start() {
                                                            : "Sound System fails to initialize.");
         std::printf("Sound output: %s\n", Device().LastError().c_str());
     }
-    listIntact_ = file_.Read(kListPath);
+    listIntact_ = file_.Read(kListPath, IfMissing::kCreateEmpty);
     if (!listIntact_) return;
     std::vector<SoundEntry> entries;
     listIntact_ = ReadSoundList(file_.Doc(), kListPath, entries);
@@ -113,7 +115,7 @@ void SoundSystem::LoadSounds(const std::vector<SoundEntry>& entries) {
 void SoundSystem::WriteListAtExit() {
     if (!listIntact_) return;
     // Read again, so a list that someone broke while the game ran is left for them to mend.
-    if (!file_.Read(kListPath)) return;
+    if (!file_.Read(kListPath, IfMissing::kCreateEmpty)) return;
     std::vector<SoundEntry> entries;
     for (const auto& [name, sound] : sounds_) entries.push_back({name, sound.type, sound.isLoop, sound.path});
     WriteSoundList(entries, file_.Doc());
@@ -128,7 +130,7 @@ void SoundSystem::Finish(bool writeList) {
     }
     Output().Close();
     sounds_.clear();
-    playFailuresTold_.clear();
+    playFailuresTold_.Forget();
     started_ = false;
     listIntact_ = false;
     session_ = 0;
@@ -164,7 +166,7 @@ void SoundSystem::Play(const std::string& name) {
     }
     platform::ChannelHandle started;
     if (!Output().Play(sound->sound, GroupOf(*sound), started)) {
-        if (playFailuresTold_.insert(name).second) Report(("Fail to play sound. \"" + name + "\"").c_str());
+        playFailuresTold_.Report(name, "Fail to play sound. \"%s\"", name.c_str());
         return;
     }
     sound->channel = started;

@@ -2,12 +2,12 @@
 
 #include <cstdint>
 #include <map>
-#include <set>
 #include <string>
 #include <vector>
 
 #include "audio/sound.h"
 #include "audio/sound_list.h"
+#include "core/data_problems.h"
 #include "core/json_file.h"
 
 // Named music and effects in two groups, music (BGM) and effects (SFX). It starts on first use:
@@ -65,5 +65,5 @@ private:
     uint64_t session_ = 0;
     std::map<std::string, Sound> sounds_;
     // A graph may ask for a sound every frame: each sound's failing to play is told once.
-    std::set<std::string> playFailuresTold_;
+    DataProblems::Once playFailuresTold_;
 };

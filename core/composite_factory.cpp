@@ -41,6 +41,17 @@ uint32_t CompositeFactory::CreateGameObject(ObjectMap& map) {
     return counter_++;
 }
 
+namespace {
+
+// `name` is empty when the description is too short or malformed to have one.
+void ReportNoHeader(const std::string& file, const std::string& name) {
+    const std::string object = name.empty() ? "" : "object \"" + name + "\": ";
+    DataProblems::Report("%s: %san object description needs a name, a type and an active flag; skipped\n",
+                         file.c_str(), object.c_str());
+}
+
+}  // namespace
+
 bool CompositeFactory::BuildObject(GameObject& object, const json::Value& description, bool readActiveFlag,
                                    bool& startActive, const std::string& file) {
     const size_t count = json::MemberCount(description);
@@ -48,8 +59,7 @@ bool CompositeFactory::BuildObject(GameObject& object, const json::Value& descri
     // Name, type, the parent when there is one, then the active flag (read or skipped).
     const size_t header = hasParent ? 4 : 3;
     if (!description.IsObject() || count < header) {
-        DataProblems::Report("%s: an object description needs a name, a type and an active flag; skipped\n",
-                             file.c_str());
+        ReportNoHeader(file, "");
         return false;
     }
     std::string name, type;
@@ -58,19 +68,23 @@ bool CompositeFactory::BuildObject(GameObject& object, const json::Value& descri
         DataProblems::Report("%s: object name and type must be strings; description skipped\n", file.c_str());
         return false;
     }
+    // Without its flag, the first component would sit in the flag's place and be lost unseen.
+    const json::Value& flag = json::MemberAt(description, header - 1)->value;
+    if (flag.IsObject() || flag.IsArray()) {
+        ReportNoHeader(file, name);
+        return false;
+    }
     object.name = name;
     object.SetType(type);
-    size_t position = 2;
     if (hasParent) {
         std::string parentName;
-        if (json::GetString(&json::MemberAt(description, position)->value, parentName)) {
+        if (json::GetString(&json::MemberAt(description, 2)->value, parentName)) {
             object.SetParentName(parentName);
         } else {
             DataProblems::Report("%s: object \"%s\": the parent name must be a string\n", file.c_str(), name.c_str());
         }
-        ++position;
     }
-    if (readActiveFlag) startActive = json::IsLiteralTrue(&json::MemberAt(description, position)->value);
+    if (readActiveFlag) startActive = json::IsLiteralTrue(&flag);
     for (size_t i = header; i < count; ++i) {
         const json::Member& member = *json::MemberAt(description, i);
         const std::string key = member.name.GetString();
@@ -89,7 +103,7 @@ bool CompositeFactory::BuildObject(GameObject& object, const json::Value& descri
 
 void CompositeFactory::BuildFromFile(ObjectMap& map, const std::string& path) {
     DataProblems::Reading reading(path);
-    if (!file_.Read(path)) {
+    if (!file_.Read(path, IfMissing::kCreateEmpty)) {
         std::printf("Fail to Build and unserializer\n");
         return;
     }
@@ -124,8 +138,13 @@ GameObject* CompositeFactory::BuildCharacter(ObjectMap& map, const std::string& 
     GameObject* object = map[id];
     DataProblems::Reading reading(kCharacterFile);
     JsonFile characters;
-    if (!characters.Read(kCharacterFile)) {
-        std::printf("Fail to Build and unserializer\n");
+    // The character file is only ever read: a missing one is not made up empty.
+    if (!characters.Read(kCharacterFile, IfMissing::kRefuse)) {
+        if (characters.Missing()) {
+            DataProblems::Report("%s: missing; no player spawned\n", kCharacterFile);
+        } else {
+            std::printf("Fail to Build and unserializer\n");
+        }
         return nullptr;
     }
     const json::Value* description = json::Find(characters.Doc(), characterName.c_str());

@@ -90,3 +90,14 @@ void DataProblems::ReportOn(std::FILE* stream, const char* format, ...) {
     Print(stream, Format(format, arguments));
     va_end(arguments);
 }
+
+void DataProblems::Once::Report(const std::string& key, const char* format, ...) {
+    if (!told_.insert(key).second) return;
+    va_list arguments;
+    va_start(arguments, format);
+    std::string line = Format(format, arguments);
+    va_end(arguments);
+    if (line.empty() || line.back() != '\n') line += '\n';
+    std::fputs(line.c_str(), stdout);
+    std::fflush(stdout);
+}

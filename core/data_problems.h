@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdio>
+#include <set>
 #include <string>
 
 // Problems found in a data file a person can edit, told in lines that start with the file's
@@ -27,4 +28,17 @@ public:
     // innermost read put in front. Outside any read the line is printed as it is, uncapped.
     static void Report(const char* format, ...) __attribute__((format(printf, 1, 2)));
     static void ReportOn(std::FILE* stream, const char* format, ...) __attribute__((format(printf, 2, 3)));
+
+    // A fault that comes back (every frame a graph runs, every load of a file that cannot be
+    // written) is told the first time only. Each owner keeps its own memory of what it told;
+    // the line goes out on stdout as it is, at once, and is never charged to an open read.
+    class Once {
+    public:
+        // Prints the line unless `key` was told before.
+        void Report(const std::string& key, const char* format, ...) __attribute__((format(printf, 3, 4)));
+        void Forget() { told_.clear(); }
+
+    private:
+        std::set<std::string> told_;
+    };
 };

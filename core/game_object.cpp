@@ -43,7 +43,7 @@ void GameObject::LoadTypes() {
     static const char* const kPath = "Resources/ObjData/GameObjectType.json";
     DataProblems::Reading reading(kPath);
     JsonFile file;
-    if (!file.Read(kPath)) {
+    if (!file.Read(kPath, IfMissing::kCreateEmpty)) {
         std::printf("Fail to Read object list\n");
         return;
     }

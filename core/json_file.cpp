@@ -82,8 +82,6 @@ const char* UnsafeForParser(const std::string& text) {
     return nullptr;
 }
 
-// RapidJSON reads a number beyond the largest double as infinity or NaN, which its writer cannot
-// write back: the file would be cut short at that number.
 bool HoldsInfinity(const json::Value& value) {
     if (value.IsDouble()) return !std::isfinite(value.GetDouble());
     if (value.IsArray()) {
@@ -107,10 +105,18 @@ bool HoldsExactly(const std::string& path, const std::string& text) {
     return content == text;
 }
 
+// RapidJSON reads a number beyond the largest double either as a parse error or, in some
+// layouts, as infinity, which its writer cannot write back: the file would be cut short there.
+bool TooLargeToHold(const json::Document& document) {
+    if (document.HasParseError()) return document.GetParseError() == rapidjson::kParseErrorNumberTooBig;
+    return HoldsInfinity(document);
+}
+
 }  // namespace
 
-bool JsonFile::Read(const std::string& path) {
+bool JsonFile::Read(const std::string& path, IfMissing ifMissing) {
     failed_ = true;
+    missing_ = false;
     document_.SetObject();
     text_.clear();
     // Opened for reading only: a file the player may read but not write (an installed game) is
@@ -119,18 +125,30 @@ bool JsonFile::Read(const std::string& path) {
     std::ifstream stream;
     if (!std::filesystem::is_directory(path, error)) stream.open(path, std::ios::in | std::ios::binary);
     if (!stream.is_open()) {
-        const bool exists = std::filesystem::exists(path, error) || error;
-        // A missing file is created empty and read as "{}": stored data and the tools count on
-        // it. Without a word the game would show empty menus and nobody would know why.
-        if (exists || !std::ofstream(path, std::ios::app | std::ios::binary).is_open()) {
+        const bool missing = !std::filesystem::exists(path, error) && !error;
+        missing_ = missing && ifMissing == IfMissing::kRefuse;
+        if (missing_) return false;
+        // A missing data file is created empty and read as "{}": stored data and the tools count
+        // on it. Without a word the game would show empty menus and nobody would know why.
+        if (!missing || !std::ofstream(path, std::ios::app | std::ios::binary).is_open()) {
             std::printf("%s: cannot open or create the file\n", path.c_str());
             return false;
         }
-        std::printf("%s: missing; created empty\n", path.c_str());
+        told_.Report(path + ": empty", "%s: missing; created empty\n", path.c_str());
         return Parse("{}", path);
     }
     std::string content((std::istreambuf_iterator<char>(stream)), std::istreambuf_iterator<char>());
-    return Parse(content.empty() ? std::string("{}") : content, path);
+    if (!Parse(content.empty() ? std::string("{}") : content, path)) return false;
+    // None of the game's data is ever empty: a file left so (created empty on an earlier start,
+    // or emptied by hand) is told on every start, not only the one that created it.
+    if (document_.ObjectEmpty()) told_.Report(path + ": empty", "%s: empty; read as {}\n", path.c_str());
+    return true;
+}
+
+bool JsonFile::Reject(const std::string& name, const std::string& problem) {
+    std::printf("%s: %s\n", name.c_str(), problem.c_str());
+    document_.SetObject();
+    return false;
 }
 
 bool JsonFile::Parse(const std::string& text, const std::string& name) {
@@ -139,33 +157,14 @@ bool JsonFile::Parse(const std::string& text, const std::string& name) {
     // A document keeps the memory of every text it parsed until it is destroyed: start from a
     // fresh one, or a file read again and again (a level at each change) grows without end.
     json::Document().Swap(document_);
-    if (const char* problem = UnsafeForParser(text_)) {
-        std::printf("%s: %s; not read\n", name.c_str(), problem);
-        document_.SetObject();
-        return false;
-    }
+    if (const char* problem = UnsafeForParser(text_)) return Reject(name, std::string(problem) + "; not read");
     document_.Parse<rapidjson::kParseFullPrecisionFlag>(text_.c_str(), text_.size());
-    if (document_.HasParseError() && document_.GetParseError() == rapidjson::kParseErrorNumberTooBig) {
-        std::printf("%s: a number too large to hold; not read\n", name.c_str());
-        document_.SetObject();
-        return false;
-    }
+    if (TooLargeToHold(document_)) return Reject(name, "a number too large to hold; not read");
     if (document_.HasParseError()) {
-        std::printf("%s: not valid JSON (%s at offset %zu)\n", name.c_str(),
-                    rapidjson::GetParseError_En(document_.GetParseError()), document_.GetErrorOffset());
-        document_.SetObject();
-        return false;
+        return Reject(name, std::string("not valid JSON (") + rapidjson::GetParseError_En(document_.GetParseError()) +
+                                " at offset " + std::to_string(document_.GetErrorOffset()) + ")");
     }
-    if (!document_.IsObject()) {
-        std::printf("%s: the top level must be a JSON object\n", name.c_str());
-        document_.SetObject();
-        return false;
-    }
-    if (HoldsInfinity(document_)) {
-        std::printf("%s: a number too large to hold; not read\n", name.c_str());
-        document_.SetObject();
-        return false;
-    }
+    if (!document_.IsObject()) return Reject(name, "the top level must be a JSON object");
     failed_ = false;
     return true;
 }
@@ -211,6 +210,5 @@ bool JsonFile::Write(const std::string& path) const {
 void JsonFile::WriteFailed(const std::string& path, const char* why) const {
     // A level is written back at every load and the sound list twice a run: on a folder the
     // player cannot write, one line per file says it all.
-    if (!failedWrites_.insert(path).second) return;
-    std::printf("%s: %s\n", path.c_str(), why);
+    told_.Report(path + ": write", "%s: %s\n", path.c_str(), why);
 }

@@ -1,5 +1,4 @@
 #include <cstdio>
-#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -84,11 +83,6 @@ void GameStateManager::SpawnPlayers() {
     GameObject* levelObject = FindObjectByName(kLevelObjectName);
     auto* factory = SystemManager::GetInstance().Get<CompositeFactory>(COMPOSITE_FACTORY);
     if (!levelObject || !factory) return;
-    // Reading a missing file would create it; the character file is only ever read.
-    if (!std::filesystem::exists(kCharacterFile)) {
-        DataProblems::Report("%s: missing; no player spawned\n", kCharacterFile);
-        return;
-    }
     const VariableStore* levelVariables = ObjectStore(levelObject);
     if (!levelVariables) {
         DataProblems::Report("%s: \"%s\" has no variables; the players start where the character file puts them\n",

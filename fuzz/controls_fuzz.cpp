@@ -11,7 +11,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (const char* file : {kKeyboardControlFile, kPadControlFile}) {
         fuzz::WriteInput(file, text);
         JsonFile reader;
-        reader.Read(file);
+        reader.Read(file, IfMissing::kRefuse);
         const bool pad = file == kPadControlFile;
         for (int player = 0; player < 4; ++player) {
             ControlBindings bindings;

@@ -1,7 +1,5 @@
 #include "graph/behaviour_tree.h"
 
-#include <cstdio>
-
 #include "graph/node_registry.h"
 
 BehaviourTree::BehaviourTree()
@@ -49,8 +47,5 @@ void BehaviourTree::EndFrame() {
 }
 
 void BehaviourTree::ReportOnce(RunProblem problem, const std::string& what) {
-    const unsigned bit = 1u << static_cast<unsigned>(problem);
-    if (reported_ & bit) return;
-    reported_ |= bit;
-    std::printf("graph \"%s\": %s\n", name.c_str(), what.c_str());
+    told_.Report(std::to_string(static_cast<int>(problem)), "graph \"%s\": %s\n", name.c_str(), what.c_str());
 }

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "core/data_problems.h"
 #include "core/json.h"
 #include "graph/node_type.h"
 #include "graph/variable_store.h"
@@ -52,5 +53,5 @@ public:
 
 private:
     int depth_ = 0;
-    unsigned reported_ = 0;  // one bit per RunProblem
+    DataProblems::Once told_;  // keyed by RunProblem
 };

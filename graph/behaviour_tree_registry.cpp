@@ -59,14 +59,11 @@ std::string TreeNameFromPath(const std::string& path) {
 
 bool BehaviourTreeRegistry::LoadGraphFile(const std::string& path) {
     DataProblems::Reading reading(path);
-    std::error_code error;
-    // Reading a missing file would create it empty; a listed graph that is not there is a
-    // fault to report, not a file to make.
-    if (!std::filesystem::is_regular_file(path, error)) {
-        DataProblems::Report("%s: graph file not found; skipped\n", path.c_str());
-        return false;
+    // A listed graph that is not there is a fault to report, not a file to make.
+    if (!graphFile_.Read(path, IfMissing::kRefuse)) {
+        if (graphFile_.Missing()) DataProblems::Report("%s: graph file not found; skipped\n", path.c_str());
+        return false;  // else the reader has named the file and the fault
     }
-    if (!graphFile_.Read(path)) return false;  // the reader has named the file and the fault
     const json::Document& root = graphFile_.Doc();
     int rootId = 0;
     const json::Value* nodes = json::Find(root, "Nodes");
@@ -83,7 +80,7 @@ bool BehaviourTreeRegistry::LoadGraphFile(const std::string& path) {
 void BehaviourTreeRegistry::LoadFiles(const std::string& listPath) {
     DataProblems::Reading reading(listPath);
     JsonFile list;
-    const bool listRead = list.Read(listPath);
+    const bool listRead = list.Read(listPath, IfMissing::kCreateEmpty);
     if (listRead) {
         for (const auto& member : list.Doc().GetObject()) {
             std::string path;

@@ -50,7 +50,7 @@ void TextureManager::Destroy() {
 void TextureManager::Load() {
     DataProblems::Reading reading(fileName);
     JsonFile file;
-    if (!file.Read(fileName)) {
+    if (!file.Read(fileName, IfMissing::kCreateEmpty)) {
         std::printf("Fail to unserialize textures\n");
         return;
     }

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 
 #include "core/data_problems.h"
 #include "core/json_file.h"
@@ -22,15 +21,12 @@
 
 namespace {
 
-// Reading a missing file would create it empty, and the game would start with no controls at
-// all: a control file that is not there is as fatal as one that does not parse.
+// A control file made up empty would start the game with no controls at all: one that is not
+// there is as fatal as one that does not parse.
 bool ReadControlFile(JsonFile& reader, const char* path) {
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(path, error)) {
-        DataProblems::Report("%s: missing\n", path);
-        return false;
-    }
-    return reader.Read(path);
+    if (reader.Read(path, IfMissing::kRefuse)) return true;
+    if (reader.Missing()) DataProblems::Report("%s: missing\n", path);
+    return false;
 }
 
 constexpr int kDefaultLogicalWidth = 1280;

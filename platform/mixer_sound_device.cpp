@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <filesystem>
 #include <memory>
 #include <vector>
 
@@ -20,6 +21,11 @@ constexpr int kChunkFrames = 1024;
 // SDL2_mixer's channels are process-wide: only one device may own them at a time.
 bool gMixerTaken = false;
 uint64_t gLastSession = 0;
+
+bool IsMissing(const std::string& path) {
+    std::error_code error;
+    return !std::filesystem::exists(path, error) && !error;
+}
 
 struct Channel {
     uint64_t generation = 0;  // of the latest play here; 0 before the first
@@ -83,7 +89,10 @@ public:
 
     int Load(const std::string& path, bool loop) override {
         if (session_ == 0) return FailId("the sound device is not open");
-        Mix_Chunk* chunk = Mix_LoadWAV(path.c_str());
+        // The mixer would only say it was handed no file.
+        SDL_RWops* file = SDL_RWFromFile(path.c_str(), "rb");
+        if (!file) return FailId(IsMissing(path) ? "the file is missing" : SDL_GetError());
+        Mix_Chunk* chunk = Mix_LoadWAV_RW(file, 1);
         if (!chunk) return FailId(Mix_GetError());
         sounds_.push_back(chunk);
         loops_.push_back(loop);

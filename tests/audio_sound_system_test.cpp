@@ -183,10 +183,15 @@ TEST_F(SoundSystemTest, ASoundThatCannotLoadIsNamedOnceAndItsFailingPlayToldOnce
     SoundSystem& sounds = StartWith(R"({
         "a": {"Name": "Gone", "Type": "SFX", "Loop": false, "Path": "Resources/sfx/gone.wav"},
         "b": {"Name": "Lost", "Type": "BGM", "Loop": true, "Path": "Resources/sfx/lost.wav"},
-        "c": {"Name": "Blip", "Type": "SFX", "Loop": false, "Path": "Resources/sfx/menu_move.wav"}
+        "c": {"Name": "Blip", "Type": "SFX", "Loop": false, "Path": "Resources/sfx/menu_move.wav"},
+        "d": {"Name": "Junk", "Type": "SFX", "Loop": false, "Path": "Resources/sfx/sounds.json"}
     })");
-    EXPECT_NE(std::string::npos, startOutput.find("Resources/sfx/sounds.json: sound \"Gone\" cannot be loaded from \"Resources/sfx/gone.wav\""))
+    EXPECT_NE(std::string::npos, startOutput.find("Resources/sfx/sounds.json: sound \"Gone\" cannot be loaded from "
+                                                  "\"Resources/sfx/gone.wav\": the file is missing\n"))
         << startOutput;
+    const size_t junk = startOutput.find("sound \"Junk\" cannot be loaded from \"Resources/sfx/sounds.json\": ");
+    ASSERT_NE(std::string::npos, junk) << startOutput;
+    EXPECT_EQ(std::string::npos, startOutput.find("missing", junk)) << "a file that is there is not missing";
     EXPECT_EQ("Fail to play sound. \"Gone\"\nFail to play sound. \"Lost\"\n", Output([&] {
                   for (int frame = 0; frame < 60; ++frame) {
                       sounds.Play("Gone");

@@ -149,6 +149,36 @@ TEST_F(CompositeFactoryTest, CharactersComeFromTheCharacterFile) {
     EXPECT_EQ(2u, objects.size());
 }
 
+// Left without its flag, an object's first component would stand in the flag's place.
+TEST_F(CompositeFactoryTest, AnObjectWithoutItsActiveFlagIsSkippedInOneLineNamingIt) {
+    const struct {
+        const char* situation;
+        const char* description;
+    } cases[] = {
+        {"a component where the flag goes", R"({"n": "Crate", "t": "Default", "Sprite": {"value": "box"}})"},
+        {"after a parent", R"({"n": "Crate", "t": "Default", "Parent": "P", "Sprite": {}, "Body": {}})"},
+        {"a list where the flag goes", R"({"n": "Crate", "t": "Default", "on": [true], "Body": {}})"},
+    };
+    const std::string line =
+        "level.json: object \"Crate\": an object description needs a name, a type and an active flag; skipped\n";
+    for (const auto& c : cases) {
+        factory.DestroyAllObjects(objects);
+        WriteFile("level.json", std::string("{") + kSettings + ", \"c\": " + c.description + "}");
+        testing::internal::CaptureStdout();
+        factory.BuildFromFile(objects, "level.json");
+        EXPECT_EQ(line, testing::internal::GetCapturedStdout()) << c.situation;
+        EXPECT_TRUE(objects.empty()) << c.situation;
+    }
+    WriteFile("Resources/ObjData/Character.json", R"({"LadyRed": {"n": "LadyRed", "t": "Default", "Body": {}}})");
+    testing::internal::CaptureStdout();
+    GameObject* lady = factory.BuildCharacter(objects, "LadyRed");
+    EXPECT_EQ("Resources/ObjData/Character.json: object \"LadyRed\": an object description needs a name, a type and an "
+              "active flag; skipped\n",
+              testing::internal::GetCapturedStdout());
+    ASSERT_NE(nullptr, lady);
+    EXPECT_EQ(nullptr, lady->GetComponent(BODY));
+}
+
 TEST_F(CompositeFactoryTest, ABrokenCharacterFileGivesNoCharacter) {
     WriteFile("Resources/ObjData/Character.json", "{\"LadyRed\": ");
     testing::internal::CaptureStdout();

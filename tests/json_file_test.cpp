@@ -20,11 +20,11 @@ TEST_F(JsonFileTest, WrittenFilesAreAFixedPointByteForByte) {
     for (const std::string& text : cases) {
         WriteFile("f.json", text);
         JsonFile first;
-        ASSERT_TRUE(first.Read("f.json")) << text;
+        ASSERT_TRUE(first.Read("f.json", IfMissing::kCreateEmpty)) << text;
         ASSERT_TRUE(first.Write("f.json"));
         const std::string once = ReadFile("f.json");
         JsonFile second;
-        ASSERT_TRUE(second.Read("f.json"));
+        ASSERT_TRUE(second.Read("f.json", IfMissing::kCreateEmpty));
         ASSERT_TRUE(second.Write("f.json"));
         EXPECT_EQ(once, ReadFile("f.json")) << text;
         EXPECT_TRUE(first.Doc() == second.Doc()) << text;
@@ -38,19 +38,58 @@ TEST_F(JsonFileTest, WriterLayoutIsFourSpacesWithTrailingNewline) {
     EXPECT_EQ("{\n    \"a\": {\n        \"b\": 1\n    }\n}\n", JsonFile::Serialise(file.Doc()));
 }
 
-TEST_F(JsonFileTest, MissingFileIsCreatedEmptyReadsAsEmptyObjectAndIsToldOnce) {
-    JsonFile file;
-    testing::internal::CaptureStdout();
-    ASSERT_TRUE(file.Read("Resources/new.json"));
-    EXPECT_EQ("Resources/new.json: missing; created empty\n", testing::internal::GetCapturedStdout());
-    EXPECT_TRUE(fs::exists("Resources/new.json"));
-    EXPECT_TRUE(file.Doc().IsObject());
-    EXPECT_EQ(0u, file.Doc().MemberCount());
+// The game's own data is created when missing; a file that must be there is refused. Either
+// way nothing that holds no data reads as "{}" without a word, on the start that created it and
+// on every start after.
+TEST_F(JsonFileTest, AMissingOrEmptyFileIsToldInOneLineAndCreatedOnlyWhenAsked) {
+    struct Case {
+        const char* situation;
+        const char* content;  // null: no file
+        IfMissing ifMissing;
+        bool read;
+        bool missing;
+        const char* said;
+    };
+    const Case cases[] = {
+        {"missing game data", nullptr, IfMissing::kCreateEmpty, true, false, "missing; created empty"},
+        {"a missing file that must be there", nullptr, IfMissing::kRefuse, false, true, ""},
+        {"an empty file", "", IfMissing::kCreateEmpty, true, false, "empty; read as {}"},
+        {"an empty file that must be there", "", IfMissing::kRefuse, true, false, "empty; read as {}"},
+        {"a file holding nothing but {}", "{}\n", IfMissing::kCreateEmpty, true, false, "empty; read as {}"},
+        {"a file with data", "{\"a\": 1}", IfMissing::kCreateEmpty, true, false, ""},
+    };
+    int n = 0;
+    for (const Case& c : cases) {
+        const std::string path = "Resources/file" + std::to_string(n++) + ".json";
+        if (c.content) WriteFile(path, c.content);
+        const std::string line = *c.said ? path + ": " + c.said + "\n" : "";
+        testing::internal::CaptureStdout();
+        JsonFile file;
+        EXPECT_EQ(c.read, file.Read(path, c.ifMissing)) << c.situation;
+        EXPECT_EQ(line, testing::internal::GetCapturedStdout()) << c.situation;
+        EXPECT_EQ(c.missing, file.Missing()) << c.situation;
+        EXPECT_EQ(c.read, fs::exists(path)) << c.situation;
+        EXPECT_TRUE(file.Doc().IsObject()) << c.situation;
+        if (c.read) {
+            EXPECT_TRUE(file.Write(path)) << c.situation;
+        }
+        // A level is read again at every change of scene: the same reader says it once.
+        testing::internal::CaptureStdout();
+        EXPECT_EQ(c.read, file.Read(path, c.ifMissing)) << c.situation;
+        EXPECT_EQ("", testing::internal::GetCapturedStdout()) << c.situation;
+        // The next start reads what the last one left, and says so again.
+        const std::string nextStart = *c.said ? path + ": empty; read as {}\n" : "";
+        testing::internal::CaptureStdout();
+        JsonFile next;
+        EXPECT_EQ(c.read, next.Read(path, c.ifMissing)) << c.situation;
+        EXPECT_EQ(nextStart, testing::internal::GetCapturedStdout()) << c.situation;
+    }
 }
 
 TEST_F(JsonFileTest, MissingFolderFails) {
     JsonFile file;
-    EXPECT_FALSE(file.Read("no/such/folder/x.json"));
+    EXPECT_FALSE(file.Read("no/such/folder/x.json", IfMissing::kCreateEmpty));
+    EXPECT_FALSE(file.Missing()) << "the folder, not the file, is what is missing";
 }
 
 TEST_F(JsonFileTest, BrokenFilesAreReportedAndNeverRewritten) {
@@ -59,7 +98,7 @@ TEST_F(JsonFileTest, BrokenFilesAreReportedAndNeverRewritten) {
         WriteFile("bad.json", text);
         JsonFile file;
         testing::internal::CaptureStdout();
-        EXPECT_FALSE(file.Read("bad.json")) << text;
+        EXPECT_FALSE(file.Read("bad.json", IfMissing::kCreateEmpty)) << text;
         const std::string said = testing::internal::GetCapturedStdout();
         EXPECT_NE(std::string::npos, said.find("bad.json")) << said;
         EXPECT_EQ(1, std::count(said.begin(), said.end(), '\n')) << said;
@@ -151,7 +190,7 @@ TEST_F(JsonFileTest, TextsThatWouldCrashTheParserAreRefusedAndTheFileKept) {
         WriteFile("f.json", c.text);
         testing::internal::CaptureStdout();
         JsonFile file;
-        EXPECT_FALSE(file.Read("f.json"));
+        EXPECT_FALSE(file.Read("f.json", IfMissing::kCreateEmpty));
         EXPECT_FALSE(file.Write("f.json"));
         const std::string said = testing::internal::GetCapturedStdout();
         EXPECT_NE(std::string::npos, said.find("f.json: ")) << said;

@@ -49,7 +49,7 @@ std::string PlayTheMainMenu() {
     return testing::internal::GetCapturedStdout();
 }
 
-TEST_F(StartUpTest, EachDataFileThatIsMissingIsToldOnceAndCreatedEmpty) {
+TEST_F(StartUpTest, EachDataFileThatIsMissingIsToldOnceAndCreatedEmptyAndEveryStartAfterTellsItEmpty) {
     const struct {
         const char* removed;
         const char* createdAs;
@@ -79,6 +79,13 @@ TEST_F(StartUpTest, EachDataFileThatIsMissingIsToldOnceAndCreatedEmpty) {
         if (c.createdAs) {
             EXPECT_EQ(c.createdAs, ReadFile(c.removed)) << c.removed;
         }
+        // The next start finds the file it left: its blank menus are told again, in one line.
+        const std::string nextStart = PlayTheMainMenu();
+        EXPECT_EQ(std::string::npos, nextStart.find("missing")) << c.removed << "\n" << nextStart;
+        const std::string empty = std::string(c.removed) + ": empty; read as {}\n";
+        EXPECT_TRUE(nextStart.find(empty) == 0 || nextStart.find("\n" + empty) != std::string::npos)
+            << c.removed << "\n" << nextStart;
+        EXPECT_EQ(nextStart.find(empty), nextStart.rfind(empty)) << c.removed << "\n" << nextStart;
     }
 }
 

@@ -107,7 +107,7 @@ TEST_F(GraphGenerator, TheGamesGraphsMatchTheirDescriptionsAndLoadWhole) {
     }
     for (const auto& entry : fs::directory_iterator("Resources/AI")) {
         JsonFile file;
-        ASSERT_TRUE(file.Read(entry.path().string()));
+        ASSERT_TRUE(file.Read(entry.path().string(), IfMissing::kRefuse));
         const json::Value* nodes = json::Find(file.Doc(), "Nodes");
         if (!nodes) continue;  // a graph list
         const std::string name = entry.path().stem().string();

@@ -1,7 +1,6 @@
 // Rewrites JSON files exactly as the game writes its data files, so that committed content is
 // already in the program's layout.
 #include <cstdio>
-#include <filesystem>
 
 #include "core/json_file.h"
 #include "tools/tool_arguments.h"
@@ -17,15 +16,11 @@ int main(int argc, char** argv) {
     if (argc < 2) return UsageError(kUsage);
     int failures = 0;
     for (int i = 1; i < argc; ++i) {
-        // The reader would create a missing file; a mistyped name must not leave one behind.
-        std::error_code error;
-        if (!std::filesystem::is_regular_file(argv[i], error)) {
-            std::fprintf(stderr, "%s: no such file\n", argv[i]);
-            ++failures;
-            continue;
-        }
+        // A mistyped name must not leave an empty file behind.
         JsonFile file;
-        if (!file.Read(argv[i]) || !file.Write(argv[i])) ++failures;
+        const bool read = file.Read(argv[i], IfMissing::kRefuse);
+        if (file.Missing()) std::fprintf(stderr, "%s: no such file\n", argv[i]);
+        if (!read || !file.Write(argv[i])) ++failures;
     }
     return failures == 0 ? 0 : 1;
 }

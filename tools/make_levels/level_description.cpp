@@ -36,9 +36,9 @@ bool ExpandPiece(const json::Value& entry, const fs::path& templates, json::Valu
     std::string piece;
     json::GetString(json::Find(entry, "piece"), piece);
     const fs::path path = templates / (piece + ".json");
-    // The reader would create a missing file; a mistyped piece must not leave one behind.
+    // A mistyped piece must not leave an empty file behind.
     JsonFile file;
-    if (!fs::is_regular_file(path) || !file.Read(path.string())) return error = "no piece \"" + piece + "\"", false;
+    if (!file.Read(path.string(), IfMissing::kRefuse)) return error = "no piece \"" + piece + "\"", false;
     // A piece lists its objects the way a level file does: each member is one object.
     objects.SetArray();
     for (const auto& object : file.Doc().GetObject()) objects.PushBack(json::Value(object.value, allocator), allocator);
@@ -96,9 +96,10 @@ bool BuildLevel(const json::Value& description, const fs::path& templates, json:
 
 bool GenerateLevel(const std::string& descriptionPath, std::string& levelPath, std::string& text, std::string& error) {
     const auto fail = [&](const std::string& fault) { return error = descriptionPath + ": " + fault, false; };
-    if (!fs::is_regular_file(descriptionPath)) return fail("no such file");
     JsonFile description;
-    if (!description.Read(descriptionPath)) return fail("not a JSON object");
+    if (!description.Read(descriptionPath, IfMissing::kRefuse)) {
+        return fail(description.Missing() ? "no such file" : "not a JSON object");
+    }
     if (!json::GetString(json::Find(description.Doc(), "level"), levelPath)) return fail("no \"level\" file named");
     json::Document level;
     const fs::path templates = fs::path(descriptionPath).parent_path() / "templates";
