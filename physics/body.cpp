@@ -12,14 +12,12 @@
 
 namespace {
 constexpr int kDefaultFramesPerSecond = 60;
+}  // namespace
 
-// The longest step a body takes: one frame at the timer's target rate, so a stall (a level
-// load, a dragged window) never throws bodies through walls.
 float LongestStep() {
     const int fps = FrameRateController::GetInstance().fps;
     return 1.0f / static_cast<float>(fps > 0 ? fps : kDefaultFramesPerSecond);
 }
-}  // namespace
 
 Body::Body() : IGameComponent(BODY), shape(std::make_shared<AABB>()) {
     SetMass(mass);

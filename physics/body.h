@@ -7,6 +7,10 @@
 #include "physics/body_listener.h"
 #include "physics/shape.h"
 
+// The longest step a body takes, in seconds: one frame at the timer's target rate, so a stall
+// (a level load, a dragged window) never throws bodies through walls.
+float LongestStep();
+
 // The physics part of a game object: size, mass, motion and its collision shape. Bodies put
 // themselves in the physics system's list when made and take themselves out when destroyed.
 class Body : public IGameComponent {

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/frame_rate_controller.h"
+#include "physics/body.h"
 #include "physics/box_shape.h"
 #include "physics/circle_shape.h"
 #include "physics/pillar_shape.h"
@@ -82,7 +83,9 @@ bool SweepAxis(float aMin, float aMax, float bMin, float bMax, float v, float& f
 const CollisionTest* CollisionTests() { return kTests; }
 
 float BoxSweepSeconds() {
-    return static_cast<float>(FrameRateController::GetInstance().LastElapsedSeconds());
+    // No further than the bodies move in this frame: a long frame moves them only one step, and
+    // a touch the step never reaches would let a runner cross an edge or open a door from afar.
+    return std::min(static_cast<float>(FrameRateController::GetInstance().LastElapsedSeconds()), LongestStep());
 }
 
 bool CircleCircle(const BC& a, Vec2 aVel, const BC& b, Vec2 bVel) {

@@ -32,5 +32,6 @@ bool PillarBox(const PolygonalPillar& pillar, const AABB& box);
 // The box as a pillar with its corners counter-clockwise from the top right.
 PolygonalPillar PillarFromBox(const AABB& box);
 
-// The frame time the box sweep covers: the frame timer's last frame, in whole milliseconds.
+// The time the box sweep covers: the frame timer's last frame, in whole milliseconds, but no
+// longer than the step bodies take in it.
 float BoxSweepSeconds();

@@ -102,6 +102,16 @@ TEST_F(CollisionTableTest, AFirstFrameSweepsNothing) {
     Check({{"gap of 1 at speed 100", Box(0, 0, 10, 10), {}, Box(11, 0, 10, 10), {-100, 0}, false}});
 }
 
+// Bodies move one step of 1/60 s however long the frame was, so the sweep reaches no further.
+TEST_F(CollisionTableTest, ALongFrameSweepsOnlyAsFarAsOneStep) {
+    FrameRateController::GetInstance().lastElapsed = 3'000'000;  // 300 ms
+    Check({
+        {"closes a gap of 1 in 10 ms", Box(0, 0, 10, 10), {}, Box(11, 0, 10, 10), {-100, 0}, true},
+        {"needs 20 ms: beyond the step, though within the frame", Box(0, 0, 10, 10), {}, Box(11, 0, 10, 10),
+         {-50, 0}, false},
+    });
+}
+
 TEST_F(CollisionTableTest, PillarsSeeOverlapsWhateverTheirCornerOrder) {
     Check({
         {"clockwise pillars overlapping", PillarClockwise(0, 0, 5), {}, PillarClockwise(8, 0, 5), {}, true},
