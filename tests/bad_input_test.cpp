@@ -21,8 +21,8 @@
 #include "flow/game_state_manager.h"
 #include "platform/platform.h"
 #include "platform/scripted_backend.h"
+#include "support/child_process.h"
 #include "support/engine_test.h"
-#include "support/game_process.h"
 
 namespace {
 
@@ -195,7 +195,7 @@ constexpr size_t kFewLines = 6;
 
 // The real game in the current folder for a few seconds, then asked to close.
 Ending RunGameProcess() {
-    GameProcess game;
+    ChildProcess game;
     // Up to 10 s to start; then a second of play before closing.
     if (game.WaitUntilCatches(SIGTERM, std::chrono::seconds(10))) game.EndsWithin(std::chrono::seconds(1));
     // A game already on its way out (a control file it could not read) has handed SIGTERM back

@@ -18,8 +18,8 @@
 #include "core/system_manager.h"
 #include "flow/game_state_manager.h"
 #include "platform/scripted_backend.h"
+#include "support/child_process.h"
 #include "support/engine_test.h"
-#include "support/game_process.h"
 
 // Last: its macros (None, True, ...) clash with names in the engine's headers.
 #include <X11/Xlib.h>
@@ -88,10 +88,10 @@ TEST_F(StartUpTest, StartedWhereThereIsNoResourcesTheGameSaysWhereToStartItAndCr
     ProcessOptions options;
     options.folder = elsewhere.string();
     options.errorsWithOutput = false;
-    GameProcess game(options);
+    ChildProcess game(options);
     const Ending ending = game.Wait(std::chrono::seconds(20));
     ASSERT_TRUE(ending.exited) << Describe(ending);
-    EXPECT_NE(0, ending.code);
+    EXPECT_EQ(1, ending.code) << Describe(ending);
     const std::string& text = ending.output;
     EXPECT_EQ(0u, text.find("Resources/ is not in the working folder")) << text;
     EXPECT_NE(std::string::npos, text.find("scripts/play.sh")) << text;
@@ -126,7 +126,7 @@ TEST_F(StartUpTest, WithResourcesReadOnlyForThePlayerTheGameStillPlays) {
     options.gid = kNobody;
     options.environment["HOME"] = "/nonexistent";
     options.errorsWithOutput = false;
-    GameProcess game(options);
+    ChildProcess game(options);
     const bool ready = game.WaitUntilCatches(SIGTERM, std::chrono::seconds(10));
     std::this_thread::sleep_for(std::chrono::milliseconds(500));  // let it reach the main menu
     game.Signal(SIGTERM);
@@ -175,7 +175,7 @@ TEST_F(StartUpTest, ARunOfTheGameLeavesResourcesAsCommitted) {
 }
 
 TEST_F(StartUpTest, TheGameEndsCleanlyOnSigtermAndLeavesResourcesUnchanged) {
-    GameProcess game;
+    ChildProcess game;
     ASSERT_TRUE(game.WaitUntilCatches(SIGTERM, std::chrono::seconds(10))) << "the game never took over SIGTERM";
     std::this_thread::sleep_for(std::chrono::milliseconds(200));  // let it reach the main loop
     game.Signal(SIGTERM);
@@ -196,11 +196,11 @@ TEST_F(StartUpTest, WithNoDisplayTheGameSaysHowToGetOneAndStops) {
         options.environment[name] = std::nullopt;
     }
     options.errorsWithOutput = false;  // the system libraries' own complaints about the missing display
-    GameProcess game(options);
+    ChildProcess game(options);
     const Ending ending = game.Wait(std::chrono::seconds(20));
     ASSERT_FALSE(ending.timedOut) << "the game ran on with no display\n" << Describe(ending);
     ASSERT_TRUE(ending.exited) << Describe(ending);
-    EXPECT_NE(0, ending.code) << Describe(ending);
+    EXPECT_EQ(255, ending.code) << Describe(ending);  // start-up failed
     const std::string& text = ending.output;
     EXPECT_EQ(0u, text.find("Display: no display to show the game on")) << text;
     EXPECT_NE(std::string::npos, text.find("set DISPLAY")) << text;
@@ -266,7 +266,7 @@ TEST_F(StartUpTest, WhenTheXServerGoesTheGameSaysSoAndEndsByItself) {
     ProcessOptions options;
     options.environment = {{"DISPLAY", display}, {"SDL_VIDEODRIVER", std::nullopt}, {"WAYLAND_DISPLAY", std::nullopt}};
     options.errorsWithOutput = false;
-    GameProcess game(options);
+    ChildProcess game(options);
     // The server may still turn a first connection away on a busy machine: keep asking.
     XSetErrorHandler(IgnoreXError);
     ::Display* x = nullptr;
@@ -286,7 +286,7 @@ TEST_F(StartUpTest, WhenTheXServerGoesTheGameSaysSoAndEndsByItself) {
     const Ending ending = game.Wait(std::chrono::seconds(10));
     ASSERT_FALSE(ending.timedOut) << "the game hung when its X server went away\n" << Describe(ending);
     ASSERT_TRUE(ending.exited) << Describe(ending);
-    EXPECT_NE(0, ending.code) << Describe(ending);
+    EXPECT_EQ(1, ending.code) << Describe(ending);
     const std::string& text = ending.output;
     const size_t said = text.find("Display: the X display " + display + " went away");
     EXPECT_NE(std::string::npos, said) << text;
