@@ -99,8 +99,21 @@ TEST_F(StartUpTest, StartedWhereThereIsNoResourcesTheGameSaysWhereToStartItAndCr
     EXPECT_TRUE(fs::is_empty(elsewhere));
 }
 
-// An installed game lives where its player cannot write. Root ignores permission bits, so the
-// game runs as the unprivileged "nobody" on a tree only root may write.
+// Gives the folder tree below `top` back to its owner's writes when the test ends, however it
+// ends: an ordinary user could not remove a read-only tree afterwards.
+struct WritableAgain {
+    fs::path top;
+    ~WritableAgain() {
+        fs::permissions(top, fs::perms::owner_write, fs::perm_options::add);
+        for (const auto& entry : fs::recursive_directory_iterator(top)) {
+            fs::permissions(entry.path(), fs::perms::owner_write, fs::perm_options::add);
+        }
+    }
+};
+
+// An installed game lives where its player cannot write. The permission bits already deny an
+// ordinary user the writes; root ignores them, so root runs the game as the unprivileged
+// "nobody".
 TEST_F(StartUpTest, WithResourcesReadOnlyForThePlayerTheGameStillPlays) {
     constexpr uid_t kNobody = 65534;
     // Laid out otherwise than the game writes it, the sound list is written back at start-up and
@@ -113,6 +126,7 @@ TEST_F(StartUpTest, WithResourcesReadOnlyForThePlayerTheGameStillPlays) {
         if (c != '\n') packed += c;
     }
     std::ofstream(soundList, std::ios::trunc) << packed;
+    const WritableAgain writable{root_ / "Resources"};
     for (const auto& entry : fs::recursive_directory_iterator(root_ / "Resources")) {
         if (entry.is_regular_file()) fs::permissions(entry.path(), fs::perms(0444));
     }
@@ -122,9 +136,11 @@ TEST_F(StartUpTest, WithResourcesReadOnlyForThePlayerTheGameStillPlays) {
     fs::permissions(root_ / "Resources", fs::perms(0555));
     fs::permissions(root_, fs::perms(0755));
     ProcessOptions options;
-    options.uid = kNobody;
-    options.gid = kNobody;
-    options.environment["HOME"] = "/nonexistent";
+    if (geteuid() == 0) {
+        options.uid = kNobody;
+        options.gid = kNobody;
+        options.environment["HOME"] = "/nonexistent";
+    }
     options.errorsWithOutput = false;
     ChildProcess game(options);
     const bool ready = game.WaitUntilCatches(SIGTERM, std::chrono::seconds(10));
@@ -146,6 +162,7 @@ TEST_F(StartUpTest, WithResourcesReadOnlyForThePlayerTheGameStillPlays) {
     EXPECT_EQ(packed, kept.str());
     fs::permissions(root_ / "Resources", fs::perms(0755));
     fs::permissions(soundList.parent_path(), fs::perms(0755));
+    fs::permissions(soundList, fs::perms(0644));
     std::ofstream(soundList, std::ios::trunc) << laidOut.str();
     EXPECT_EQ("", CompareTrees(BRAMBLE_SOURCE_RESOURCES, root_ / "Resources"));
 }
