@@ -21,8 +21,9 @@
 #include "flow/game_state_manager.h"
 #include "platform/platform.h"
 #include "platform/scripted_backend.h"
+#include "support/child_process.h"
 #include "support/engine_test.h"
-#include "support/game_process.h"
+#include "support/x_server.h"
 
 namespace {
 
@@ -193,15 +194,13 @@ std::vector<std::string> NewLines(const std::string& printed, const std::string&
 
 constexpr size_t kFewLines = 6;
 
-// The real game in the current folder for a few seconds, then asked to close.
+// The real game in the current folder, shown on an X server of its own and asked to close once
+// its main menu is drawn. One that stops by itself (a control file it could not read) draws
+// nothing and is left to end on its own, even slowly (a sanitizer build under load).
 Ending RunGameProcess() {
-    GameProcess game;
-    // Up to 10 s to start; then a second of play before closing.
-    if (game.WaitUntilCatches(SIGTERM, std::chrono::seconds(10))) game.EndsWithin(std::chrono::seconds(1));
-    // A game already on its way out (a control file it could not read) has handed SIGTERM back
-    // to the default, which would kill it: give a slow exit (a sanitizer build under load) time
-    // to finish on its own first.
-    if (game.WaitUntilCatches(SIGTERM, std::chrono::seconds(10))) game.Signal(SIGTERM);
+    XServer server;
+    ChildProcess game(server.GameOptions());
+    if (server.WaitForPicture("Bramblecourt", game, std::chrono::seconds(30))) game.Signal(SIGTERM);
     return game.Wait(std::chrono::seconds(30));
 }
 

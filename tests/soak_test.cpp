@@ -16,8 +16,8 @@
 #include "platform/scripted_backend.h"
 #include "platform/virtual_keys.h"
 #include "support/address_sanitizer.h"
+#include "support/child_process.h"
 #include "support/engine_test.h"
-#include "support/game_process.h"
 #include "support/resident_memory.h"
 
 namespace {
@@ -167,7 +167,7 @@ Ending RunScriptProcess(const std::string& script) {
     ProcessOptions options;
     options.command = {"/proc/self/exe", "--gtest_filter=SoakScript.*", "--gtest_brief=1"};
     options.environment["BRAMBLE_SOAK_SCRIPT"] = script;
-    GameProcess game(options);
+    ChildProcess game(options);
     return game.Wait(std::chrono::seconds(60));
 }
 

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "support/child_process.h"
 #include "support/engine_test.h"
-#include "support/game_process.h"
 
 namespace {
 
@@ -35,7 +35,7 @@ TEST_F(ToolsTest, AToolGivenAPathThatDoesNotExistSaysSoFailsAndCreatesNothing) {
         options.command.push_back("none.json");
         options.errorsWithOutput = false;
         const std::string name = std::string(tool.binary) + (tool.command ? std::string(" ") + tool.command : "");
-        const Ending ending = GameProcess(options).Wait(std::chrono::seconds(30));
+        const Ending ending = ChildProcess(options).Wait(std::chrono::seconds(30));
         ASSERT_TRUE(ending.exited) << name << "\n" << Describe(ending);
         EXPECT_NE(0, ending.code) << name;
         EXPECT_EQ("none.json: no such file\n", ending.errors) << name;

@@ -15,9 +15,8 @@ constexpr int kSanitizerExitCode = 86;
 // How to start a process for a test. By default the real game, in the current folder, with
 // the test's own environment.
 struct ProcessOptions {
+    // The program (a path, or a name looked up in PATH) and its arguments.
     std::vector<std::string> command{BRAMBLE_GAME_BINARY};
-    // Run through this command, e.g. {"xvfb-run", "-a"}; `command` follows its arguments.
-    std::vector<std::string> wrapper;
     std::string folder;  // empty: the current one
     // Set to a value, or unset with std::nullopt.
     std::map<std::string, std::optional<std::string>> environment;
@@ -35,20 +34,26 @@ struct Ending {
     std::string errors;
 };
 
-// A child process: started at construction, in a process group of its own, so that whatever
-// it starts in turn goes with it. A process still running when this is destroyed is killed.
-class GameProcess {
+// A program a test starts (the game, a tool, this test binary again): started at construction,
+// in a process group of its own, so that whatever it starts in turn goes with it. One that
+// cannot be started fails the current test, saying why. A process still running when this is
+// destroyed is killed.
+class ChildProcess {
 public:
-    explicit GameProcess(ProcessOptions options = {});
-    ~GameProcess();
-    GameProcess(const GameProcess&) = delete;
-    GameProcess& operator=(const GameProcess&) = delete;
+    explicit ChildProcess(ProcessOptions options = {});
+    ~ChildProcess();
+    ChildProcess(const ChildProcess&) = delete;
+    ChildProcess& operator=(const ChildProcess&) = delete;
 
     pid_t Pid() const { return pid_; }
     // Whether the process has installed a handler for `signal` (the caught mask in /proc).
     bool Catches(int signal) const;
     // Waits up to `limit` until it catches `signal`; false if it ended first or never did.
     bool WaitUntilCatches(int signal, std::chrono::milliseconds limit);
+    // What it has printed so far (with its errors unless kept apart).
+    std::string Output() const;
+    // Waits up to `limit` until its output holds `text`; false if it ended first or never did.
+    bool WaitUntilPrints(const std::string& text, std::chrono::milliseconds limit);
     // Waits up to `limit` for it to end; true once it has.
     bool EndsWithin(std::chrono::milliseconds limit);
     void Signal(int signal);
