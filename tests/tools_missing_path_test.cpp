@@ -91,7 +91,7 @@ TEST_F(ToolsTest, ACommandLineAToolCannotActOnIsToldAndLeavesTheFolderAsItWas) {
         ProcessOptions options;
         options.command = tried.command;
         options.errorsWithOutput = false;
-        const Ending ending = GameProcess(options).Wait(std::chrono::seconds(60));
+        const Ending ending = ChildProcess(options).Wait(std::chrono::seconds(60));
         ASSERT_TRUE(ending.exited) << name << "\n" << Describe(ending);
         EXPECT_EQ(tried.code, ending.code) << name << "\n" << Describe(ending);
         EXPECT_TRUE(Starts(ending.output, tried.output)) << name << "printed:\n" << ending.output;
