@@ -14,12 +14,8 @@ known=()
 for source in "$root"/fuzz/*_fuzz.cpp; do known+=("$(basename "$source" .cpp)"); done
 targets=("$@")
 ((${#targets[@]})) || targets=("${known[@]}")
-for target in "${targets[@]}"; do
-  if ! printf '%s\n' "${known[@]}" | grep -qxF -- "$target"; then
-    echo "fuzz: no fuzz target \"$target\"; the targets are: ${known[*]}" >&2
-    exit 2
-  fi
-done
+source "$root/scripts/known_names.sh"
+require_known fuzz "fuzz target" "${known[*]}" "${targets[@]}"
 
 "$root/scripts/setup.sh" game fuzzing
 CC=clang CXX=clang++ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \

@@ -26,12 +26,8 @@ log=$build/perf_report.log
 mapfile -t known < <("$bench" --list)
 names=("$@")
 ((${#names[@]})) || names=("${known[@]}")
-for name in "${names[@]}"; do
-  if ! printf '%s\n' "${known[@]}" | grep -qxF -- "$name"; then
-    echo "perf_report: no benchmark \"$name\"; the benchmarks are: ${known[*]}" >&2
-    exit 2
-  fi
-done
+source "$root/scripts/known_names.sh"
+require_known perf_report benchmark "${known[*]}" "${names[@]}"
 : >"$log"
 figures=()
 for name in "${names[@]}"; do
