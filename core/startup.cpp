@@ -49,7 +49,7 @@ bool StartUp() {
     ShowFirstPicture(*window, *renderer);
     renderer->logicalWidth = kLogicalWidth;
     renderer->logicalHeight = kLogicalHeight;
-    renderer->Resize(window->GetClientWidth(), window->GetClientHeight());
+    window->FitView(*renderer);
 
     auto* input = new InputManager();
     if (!input->Init()) {

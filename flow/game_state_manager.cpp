@@ -93,10 +93,13 @@ void GameStateManager::RegisterListener() {
     center.AddListener(CHANGE_SCENE, &Listener());
 }
 
+GameState GameStateManager::Outranking(GameState held, GameState asked) { return held == Quit ? Quit : asked; }
+
 void GameStateManager::HandleMessage(IMessage* message) {
     GameStateManager& self = Instance();
     if (message->id == CHANGE_LEVEL) {
-        nextState = requestedState;
+        // The window's close or a signal may have asked to quit earlier in this frame.
+        nextState = Outranking(nextState, requestedState);
     } else if (message->id == CHANGE_SCENE) {
         self.previousScene = self.currentScene;
         self.currentScene = requestedScene;

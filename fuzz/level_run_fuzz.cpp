@@ -135,7 +135,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     ai->levelData.reset();
     GameStateManager& game = GameStateManager::Instance();
     game.playerCharacters = {{0, LadyRed}, {1, BoxerBlue}, {2, NinjaRed}, {3, LadyBlue}};
-    GameStateManager::previousState = GameStateManager::currentState = GameStateManager::nextState = Level_1;
+    GameStateManager::previousState = GameStateManager::currentState = GameStateManager::nextState =
+        GameStateManager::requestedState = Level_1;
     systems.BeginPass();
     if (graph) fuzz::RequireUntouchedIfBroken(kGraphPath, text);
     else fuzz::RequireUntouchedIfBroken(kLevelPath, text);

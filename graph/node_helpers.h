@@ -29,6 +29,15 @@ T* ObjectVariable(const GameObject* object, const std::string& name) {
     return variable ? &variable->value : nullptr;
 }
 
+// A player's team, and that of the ball, an attack or a boundary, kept in the graph variable
+// "Team"; null without one.
+constexpr const char* kTeamVariable = "Team";
+inline int* TeamOf(const GameObject* object) { return ObjectVariable<int>(object, kTeamVariable); }
+// The team of the object whose graph is running.
+inline int* OwnTeam(const AI_Component* ctx) {
+    return ctx ? LookupVariableByName<int>(ctx->store.get(), kTeamVariable) : nullptr;
+}
+
 // The level object, found once and then kept: nodes live no longer than their level. A
 // search that fails is tried again on the next run.
 class LevelObjectLookup {

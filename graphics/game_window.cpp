@@ -14,7 +14,17 @@ bool GameWindow::Init() { return platform::Current().GetDisplay().Open(title, wi
 
 bool GameWindow::Update(double) {
     platform::Current().GetDisplay().Present();
+    if (auto* renderer = SystemManager::GetInstance().Get<GraphicGL>(GRAPHIC_GL)) FitView(*renderer);
     return true;
+}
+
+void GameWindow::FitView(GraphicGL& renderer) {
+    int w = 0, h = 0;
+    platform::Current().GetDisplay().GetClientSize(w, h);
+    if (w == viewWidth_ && h == viewHeight_) return;
+    renderer.Resize(w, h);
+    viewWidth_ = w;
+    viewHeight_ = h;
 }
 
 int GameWindow::GetClientWidth() const {
@@ -73,9 +83,7 @@ void GameWindow::HandleEvent(const platform::Event& event) {
             isMinimized = false;
             break;
         case EventKind::Resized:
-            if (auto* renderer = SystemManager::GetInstance().Get<GraphicGL>(GRAPHIC_GL)) {
-                renderer->Resize(GetClientWidth(), GetClientHeight());
-            }
+            if (auto* renderer = SystemManager::GetInstance().Get<GraphicGL>(GRAPHIC_GL)) FitView(*renderer);
             break;
         case EventKind::KeyDown:
             PostWindowsEvent(KEY_DOWN_EVENT, 0, event.code);

@@ -5,6 +5,7 @@
 #include "core/system.h"
 #include "platform/events.h"
 
+class GraphicGL;
 class WindowsEventMessage;
 
 // The game's window: presents each frame and turns window events into engine state (focus and
@@ -13,7 +14,7 @@ class GameWindow : public ISystem {
 public:
     GameWindow();
     bool Init() override;
-    // Presents the picture drawn in the previous frame.
+    // Presents the picture drawn in the previous frame, then fits the view to the window.
     bool Update(double dt) override;
 
     int GetClientWidth() const;
@@ -23,6 +24,9 @@ public:
     // The effects of one window event, whichever backend produced it.
     void HandleEvent(const platform::Event& event);
     void PostWindowsEvent(int kind, int64_t lParam, int64_t wParam);
+    // Stretches the renderer's view over the client area when its size changed. Asked every
+    // frame: a full-screen request may be carried out late, or never, whatever was reported.
+    void FitView(GraphicGL& renderer);
 
     int x = 0;
     int y = 0;
@@ -35,4 +39,6 @@ public:
 
 private:
     WindowsEventMessage* eventMessage_ = nullptr;
+    int viewWidth_ = 0;  // the client size the view was last fitted to
+    int viewHeight_ = 0;
 };

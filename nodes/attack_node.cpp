@@ -1,9 +1,9 @@
+#include "graph/node_helpers.h"
 #include "graph/node_registry.h"
 #include "nodes/attack_pool.h"
 #include "nodes/body_of.h"
 #include "nodes/facing.h"
 #include "nodes/look_components.h"
-#include "nodes/own_variable.h"
 
 namespace {
 // Launches a free attack copy from the character's middle, the way it faces, at
@@ -35,11 +35,11 @@ public:
         // switched on that cannot be placed would hang where it was, lost to the pool.
         const Sprite* sprite = OwnerSprite(ctx);
         const Body* body = OwnerBody(ctx);
-        const int* team = OwnVariable<int>(ctx, "Team");
+        const int* team = OwnTeam(ctx);
         if (!sprite || !body || !team) return 0;
         GameObject* attack = FreeAttackCopy(wanted->GetSearchTerm(0), wanted->GetSearchTerm(1));
         Body* attackBody = BodyOf(attack);
-        int* attackTeam = ObjectVariable<int>(attack, "Team");
+        int* attackTeam = TeamOf(attack);
         Vec2* origin = ObjectVariable<Vec2>(attack, "OrigPos");
         if (!attackBody || !attackTeam || !origin) return 0;
         attack->SetActive(true);

@@ -13,7 +13,9 @@ public:
     int Execute(AI_Component* ctx) override {
         const GameState* next = GetInput<GameState>(0, ctx);
         if (!next) return 0;
-        GameStateManager::requestedState = *next;
+        // Every change sent this frame reads the one request when delivered: a menu's quit
+        // must not be lost to a level change another graph asks for after it.
+        GameStateManager::requestedState = GameStateManager::Outranking(GameStateManager::requestedState, *next);
         message_->Send();
         return 0;
     }

@@ -24,7 +24,7 @@ struct BoundaryVariables {
 
     explicit BoundaryVariables(const GameObject* boundary)
         : scene(ObjectVariable<int>(boundary, "Scene")),
-          team(ObjectVariable<int>(boundary, "Team")),
+          team(TeamOf(boundary)),
           direction(ObjectVariable<int>(boundary, "Direction")) {}
     bool Complete() const { return scene && team && direction; }
 };
@@ -56,7 +56,7 @@ public:
         if (!position) return 0;
 
         if (b != s) {
-            const int* ownTeam = OwnVariable<int>(ctx, "Team");
+            const int* ownTeam = OwnTeam(ctx);
             auto* ai = TheAiManager();
             GameObject* partner = ai ? ai->FindObject("Boundary", PartnerName(boundary->name), 1) : nullptr;
             BoundaryVariables paired(partner);

@@ -18,7 +18,7 @@ public:
         if (!boundary) return RunOutput(1, ctx);
         const int* boundaryScene = ObjectVariable<int>(boundary, "Scene");
         const int* scene = OwnVariable<int>(ctx, "Scene");
-        const int* team = OwnVariable<int>(ctx, "Team");
+        const int* team = OwnTeam(ctx);
         if (!boundaryScene || !scene || !team || *boundaryScene == *scene) return RunOutput(1, ctx);
         const int down = *boundaryScene < *scene ? 1 : 0;
         if (down != *team) return RunOutput(1, ctx);

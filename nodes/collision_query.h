@@ -47,8 +47,6 @@ GameObject* FirstTouched(const GameObject* object, Wanted wanted) {
     return nullptr;
 }
 
-inline const int* TeamOf(const GameObject& object) { return ObjectVariable<int>(&object, "Team"); }
-
 // The partner a collision query answers with: the first touch that passes `wanted`, unless
 // that one plays in `object`'s own team and a foe's object of the same kind that passes was
 // touched in the same step. A foe's touch counts over a mate's: a punch that overlaps its own
@@ -57,11 +55,11 @@ inline const int* TeamOf(const GameObject& object) { return ObjectVariable<int>(
 template <typename Wanted>
 GameObject* FindCollisionPartner(const GameObject* object, Wanted wanted) {
     GameObject* partner = FirstTouched(object, wanted);
-    const int* mine = partner ? TeamOf(*object) : nullptr;
-    const int* theirs = mine ? TeamOf(*partner) : nullptr;
+    const int* mine = partner ? TeamOf(object) : nullptr;
+    const int* theirs = mine ? TeamOf(partner) : nullptr;
     if (!theirs || *theirs != *mine) return partner;
     GameObject* foe = FirstTouched(object, [&](GameObject& touched) {
-        const int* team = TeamOf(touched);
+        const int* team = TeamOf(&touched);
         return touched.typeId == partner->typeId && team && *team != *mine && wanted(touched);
     });
     return foe ? foe : partner;

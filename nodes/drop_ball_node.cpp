@@ -37,7 +37,7 @@ public:
         ballBody->velX = ballBody->velY = 0;
         ballBody->accX = ballBody->accY = 0;
         if (double* timer = ObjectVariable<double>(ball, "PickUpTimer")) *timer = 0.0;
-        if (int* team = ObjectVariable<int>(ball, "Team")) *team = kFreeBallTeam;
+        if (int* team = TeamOf(ball)) *team = kFreeBallTeam;
         QueueMove(ball, direction->x, direction->y);
         return RunOutput(0, ctx);
     }

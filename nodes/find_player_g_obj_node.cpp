@@ -21,7 +21,7 @@ public:
         if (found->value) return RunOutput(0, ctx);
         const std::string* baseName = GetInput<std::string>(1, ctx);
         const std::string* typeName = GetInput<std::string>(2, ctx);
-        const int* team = OwnVariable<int>(ctx, "Team");
+        const int* team = OwnTeam(ctx);
         const int* place = OwnVariable<int>(ctx, "resSeq");
         if (!baseName || !team || !place) return 0;
         const std::string name = *baseName + std::to_string(*team) + std::to_string(*place);

@@ -11,7 +11,7 @@ public:
 
     int Execute(AI_Component* ctx) override {
         GameObject* const* object = GetInput<GameObject*>(0, ctx);
-        const int* team = object ? ObjectVariable<int>(*object, "Team") : nullptr;
+        const int* team = object ? TeamOf(*object) : nullptr;
         if (!team || *team < 0 || *team > kNone) return RunOutput(kNone, ctx);
         return RunOutput(*team, ctx);
     }

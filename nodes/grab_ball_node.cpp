@@ -2,7 +2,6 @@
 #include "graph/node_registry.h"
 #include "nodes/ball_components.h"
 #include "nodes/object_receiver.h"
-#include "nodes/own_variable.h"
 
 namespace {
 // A character takes the free ball it touched, once the ball's pick-up delay has run out. The
@@ -21,8 +20,8 @@ public:
             const double* delay = ObjectVariable<double>(ball, "PickUpDelay");
             const double* timer = ObjectVariable<double>(ball, "PickUpTimer");
             if (!delay || !timer || *delay - *timer > 0) return 0;
-            int* ballTeam = ObjectVariable<int>(ball, "Team");
-            const int* team = OwnVariable<int>(ctx, "Team");
+            int* ballTeam = TeamOf(ball);
+            const int* team = OwnTeam(ctx);
             if (!ballTeam || *ballTeam != kFreeBallTeam || !team) return 0;
             *ballTeam = *team;
             SetBallInPlay(*ball, false);

@@ -1,7 +1,6 @@
 #include "graph/node_helpers.h"
 #include "graph/node_registry.h"
 #include "nodes/object_receiver.h"
-#include "nodes/own_variable.h"
 
 namespace {
 // Whether an object (bound, or else handed over) plays in the running object's team. The
@@ -17,8 +16,8 @@ public:
         GameObject* const* bound = GetInput<GameObject*>(0, ctx);
         GameObject* target = bound && *bound ? *bound : receivedObject;
         if (!target) return 0;
-        const int* mine = OwnVariable<int>(ctx, "Team");
-        const int* theirs = ObjectVariable<int>(target, "Team");
+        const int* mine = OwnTeam(ctx);
+        const int* theirs = TeamOf(target);
         if (!mine || !theirs) return 0;
         const int output = *mine == *theirs ? 0 : 1;
         SendData(OutputTarget(output), 0, target);

@@ -24,8 +24,8 @@ public:
 
         std::string point = *requested;
         if (point != "Holder") {
-            const int* boundaryTeam = ObjectVariable<int>(boundary, "Team");
-            const int* team = OwnVariable<int>(ctx, "Team");
+            const int* boundaryTeam = TeamOf(boundary);
+            const int* team = OwnTeam(ctx);
             const int* seq = OwnVariable<int>(ctx, "resSeq");
             if (!boundaryTeam || !team || !seq) return 0;
             point = (*boundaryTeam == *team ? "Oppo" : "Friend") + std::to_string(*seq);

@@ -13,7 +13,7 @@ constexpr float kParkedMarkerY = -2000.0f;
 // The Ninja's marker of this player: "NinjaRedSkill1", "NinjaBlueSkill2" ...; null when the
 // level has none or the player has no team or place.
 GameObject* FindMarker(const AI_Component* ctx) {
-    const int* team = OwnVariable<int>(ctx, "Team");
+    const int* team = OwnTeam(ctx);
     const int* seq = OwnVariable<int>(ctx, "resSeq");
     const AI_Manager* manager = TheAiManager();
     if (!team || !seq || !manager) return nullptr;

@@ -1,9 +1,9 @@
 #include <string>
 
+#include "graph/node_helpers.h"
 #include "graph/node_registry.h"
 #include "nodes/attack_pool.h"
 #include "nodes/body_of.h"
-#include "nodes/own_variable.h"
 
 namespace {
 constexpr float kStrikeDistance = 120.0f;
@@ -12,7 +12,7 @@ constexpr float kStrikeDistance = 120.0f;
 // when none is free.
 GameObject* TakeStrike(const std::string& typeName, const std::string& objectName) {
     GameObject* strike = FreeAttackCopy(typeName, objectName);
-    if (!BodyOf(strike) || !ObjectVariable<int>(strike, "Team")) return nullptr;
+    if (!BodyOf(strike) || !TeamOf(strike)) return nullptr;
     strike->SetActive(true);
     return strike;
 }
@@ -37,7 +37,7 @@ public:
         if (!leftWanted || !rightWanted || !cooldown || !sinceCooldown) return 0;
         if (!(*sinceCooldown > *cooldown)) return 0;
         const Body* body = OwnerBody(ctx);
-        const int* team = OwnVariable<int>(ctx, "Team");
+        const int* team = OwnTeam(ctx);
         if (!body || !team) return 0;
         *sinceCooldown = 0.0;
 
@@ -45,8 +45,8 @@ public:
         GameObject* left = TakeStrike(typeName, leftWanted->GetSearchTerm(1));
         GameObject* right = TakeStrike(typeName, rightWanted->GetSearchTerm(1));
         if (!left || !right) return 0;
-        *ObjectVariable<int>(left, "Team") = *team;
-        *ObjectVariable<int>(right, "Team") = *team;
+        *TeamOf(left) = *team;
+        *TeamOf(right) = *team;
         const Vec2 p = body->Position();
         BodyOf(left)->shape->SetPosition(p.x - kStrikeDistance, p.y);
         BodyOf(right)->shape->SetPosition(p.x + kStrikeDistance, p.y);

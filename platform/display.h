@@ -15,7 +15,8 @@ public:
     // False for the scripted backend's logic-only variant: no GL calls may be made then.
     virtual bool HasGl() const = 0;
     virtual void Present() = 0;
-    // Client area in pixels; false (and 0 x 0) when there is no window.
+    // Client area in pixels, as the window really has it; false (and 0 x 0) when there is no
+    // window.
     virtual bool GetClientSize(int& width, int& height) const = 0;
     // Borderless desktop full screen; leaving it restores the window as it was before: maximised
     // again, or at its saved position and size. True when the window is in the asked mode

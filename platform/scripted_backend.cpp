@@ -120,9 +120,9 @@ void ScriptedBackend::SetPad(int player, const PadState& state) {
     impl_->pads.Connect(player, state);
 }
 void ScriptedBackend::DisconnectPad(int player) { impl_->pads.Disconnect(player); }
-void ScriptedBackend::ResizeWindow(int width, int height) {
+void ScriptedBackend::ResizeWindow(int width, int height, bool reported) {
     impl_->display.SetClientSize(width, height);
-    impl_->events.Push({EventKind::Resized, 0, width, height});
+    if (reported) impl_->events.Push({EventKind::Resized, 0, width, height});
 }
 void ScriptedBackend::RefuseFullScreenSwitches(bool refuse) {
     impl_->display.RefuseFullScreenSwitches(refuse);

@@ -32,8 +32,9 @@ public:
     void SetPad(int player, const PadState& state);   // connects the pad
     void DisconnectPad(int player);
     // What the window manager does: the window takes this client size (0 x 0 when minimised)
-    // and a Resized event is queued, as the real backend reports it.
-    void ResizeWindow(int width, int height);
+    // and a Resized event is queued, as the real backend reports it. Unreported, no event comes,
+    // as when SDL had already announced the size a full-screen request asked for.
+    void ResizeWindow(int width, int height, bool reported = true);
     // From now on the display refuses (or grants again) every full-screen switch.
     void RefuseFullScreenSwitches(bool refuse);
 

@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "platform/x11_window_size.h"
+
 namespace platform {
 namespace {
 
@@ -52,6 +54,10 @@ void SdlDisplay::Present() {
 }
 
 bool SdlDisplay::GetClientSize(int& width, int& height) const {
+    // The picture must fit the window that is there, not the one SDL believes in.
+    if (X11WindowSize(window_.Window(), width, height)) {
+        return true;
+    }
     return window_.GetDrawableSize(width, height);
 }
 

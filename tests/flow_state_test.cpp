@@ -119,6 +119,50 @@ TEST_F(GameStates, AGraphAsksToQuitByMessageAndTheGameEnds) {
     EXPECT_TRUE(Map(1).empty());
 }
 
+TEST_F(GameStates, AQuitEndsTheGameWhateverLevelChangeTheSameFrameAsksFor) {
+    using graphtext::Graph;
+    using graphtext::In;
+    WriteFile("Resources/AI/Ask_AI.json", Graph({{0, "ChangeLevelNode", {}, {In("GameState", 0)}}},
+                                                R"({"GameState": {"0": {"name": "Next", "val": "MainMenu"}}})"));
+    WriteFile("Resources/AI/flow_list.json", R"({"Flow_AI": "Resources/AI/Flow_AI.json",)"
+                                             R"( "Ask_AI": "Resources/AI/Ask_AI.json"})");
+    // A graph that asks for `state` in every frame, as the loading screen and the menu's Quit do.
+    auto asker = [](const std::string& name, const std::string& state) {
+        return "{\"n\": \"" + name + R"(", "t": "Default", "on": true, "AI_Component": {"AI_Type": "Ask_AI",)" +
+               R"( "InputNodeStruct": {"GameState": {"0": {"name": "Next", "val": ")" + state + "\"}}}}}";
+    };
+    const struct {
+        const char* situation;
+        bool windowCloses;  // the close, SIGINT and SIGTERM all reach the game so
+        std::vector<const char*> asked;  // by graphs, in the order they run
+    } cases[] = {
+        {"the window closes as the loading screen's level change arrives", true, {"Level_2"}},
+        {"the menu's Quit, then another graph's level change", false, {"Quit", "Level_2"}},
+        {"a level change, then the menu's Quit", false, {"Level_2", "Quit"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.situation);
+        std::vector<std::string> objects = {LevelObject()};
+        for (const char* state : c.asked) objects.push_back(asker("Asker" + std::to_string(objects.size()), state));
+        WriteLevel(Level_1, objects);
+        systems.BeginPass();
+        ASSERT_TRUE(Enter(Level_1));
+        ASSERT_TRUE(systems.RunFrame()) << "the graphs ask; their requests arrive in the next frame";
+        if (c.windowCloses) {
+            static_cast<platform::ScriptedBackend&>(platform::Current()).PushEvent({platform::EventKind::Quit});
+        }
+        EXPECT_FALSE(systems.RunFrame());
+        EXPECT_EQ(Quit, GameStateManager::nextState);
+        EXPECT_FALSE(systems.EndPass()) << "the game ends";
+        EXPECT_EQ(Quit, GameStateManager::currentState);
+        // A fresh game for the next case.
+        ResetEngine();
+        platform::Install(std::make_unique<platform::ScriptedBackend>(false));
+        ASSERT_TRUE(StartUp());
+        systems.BeginRun();
+    }
+}
+
 TEST_F(GameStates, FlowMessagesReadTheLastRequestWhenTheyAreDelivered) {
     systems.BeginPass();
     auto* level = CloneMessage<ChangeLevelMessage>();

@@ -67,6 +67,25 @@ TEST_F(ViewScaleTest, AViewSizedSpriteFillsTheFrameAndAHalfSizedOneExactlyItsHal
     }
 }
 
+TEST_F(ViewScaleTest, ThePictureFollowsTheWindowsRealSizeThoughNoResizeIsReported) {
+    // A window manager that comes late to a full-screen request, or never does, changes the
+    // window without the system telling of it.
+    const struct {
+        int width, height;
+    } sizes[] = {{640, 360}, {1000, 500}, {1280, 720}};
+    Start();
+    LoadLevel(SpriteObject("Sheet", Rect(0, 0, 1280, 720, kRed)) + ", " + kParked);
+    for (const auto& size : sizes) {
+        SCOPED_TRACE(std::to_string(size.width) + " x " + std::to_string(size.height));
+        scripted->ResizeWindow(size.width, size.height, false);
+        RunFrames();
+        EXPECT_TRUE(Near(kRedPixel, Pixel(0, 0)));
+        EXPECT_TRUE(Near(kRedPixel, Pixel(size.width - 1, size.height - 1))) << "the view reaches the far corner";
+        if (size.width < 1280) EXPECT_FALSE(Near(kRedPixel, Pixel(size.width, 0))) << "and stops at the window's edge";
+        if (size.height < 720) EXPECT_FALSE(Near(kRedPixel, Pixel(0, size.height)));
+    }
+}
+
 TEST_F(ViewScaleTest, AClickPicksTheBodyDrawnUnderTheMouseWithTheCameraPanned) {
     const float cameraX = 1640;  // the right scene
     // The mouse 200 pixels right of and 100 below the window centre.

@@ -1,0 +1,23 @@
+#include "platform/x11_window_size.h"
+
+#include <SDL_syswm.h>
+#include <X11/Xlib.h>
+
+namespace platform {
+
+bool X11WindowSize(SDL_Window* window, int& width, int& height) {
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    if (window == nullptr || SDL_GetWindowWMInfo(window, &info) != SDL_TRUE || info.subsystem != SDL_SYSWM_X11) {
+        return false;
+    }
+    XWindowAttributes attributes;
+    if (XGetWindowAttributes(info.info.x11.display, info.info.x11.window, &attributes) == 0) {
+        return false;
+    }
+    width = attributes.width;
+    height = attributes.height;
+    return true;
+}
+
+}  // namespace platform
