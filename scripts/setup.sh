@@ -6,16 +6,13 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 list=$here/packages.txt
 known=$(sed -n 's/^\[\(.*\)\]$/\1/p' "$list" | tr '\n' ' ')
+known=${known% }
 if (($# == 0)); then
-  echo "usage: scripts/setup.sh GROUP...   (groups: ${known% })" >&2
+  echo "usage: scripts/setup.sh GROUP...   (groups: $known)" >&2
   exit 2
 fi
-for group in "$@"; do
-  if [[ " $known" != *" $group "* ]]; then
-    echo "setup: no package group \"$group\" in $list; the groups are: ${known% }" >&2
-    exit 2
-  fi
-done
+source "$here/known_names.sh"
+require_known setup "package group" "$known" "$@"
 
 wanted=" $* "
 missing=()
