@@ -1,7 +1,6 @@
 #include "core/json_file.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -19,14 +18,26 @@ constexpr const char* kTooDeep = "nested deeper than 128 levels";
 // below the smallest double; no number of ours comes near either limit.
 constexpr int kMaxDigits = 64;
 constexpr int kMinDecimalOrder = -324;
+// A value of 0.D x 10^309 with D at least these digits rounds beyond the largest double
+// (1.7976931348623157e308). The parser must never see one: it reads some as infinity, which its
+// writer cannot write back (the file would be cut short there), and crashes on others.
+constexpr int kMaxDecimalOrder = 309;
+constexpr const char* kLargestDigits = "17976931348623158";
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// The digits with zeros after them up to the length of the largest double's.
+std::string Padded(std::string digits) {
+    digits.resize(std::char_traits<char>::length(kLargestDigits), '0');
+    return digits;
+}
 
 // Reads the number literal starting at text[i] (a digit) and leaves i on its last character.
 // Returns what makes it unsafe for the parser, or null.
 const char* NumberProblem(const std::string& text, size_t& i) {
     int digits = 0, fractionDigits = 0, integerSignificant = 0, leadingFractionZeros = 0;
     bool fraction = false, nonZero = false;
+    std::string leading;  // the first significant digits, to compare with the largest double's
     for (; i < text.size(); ++i) {
         const char c = text[i];
         if (c == '.' && !fraction) {
@@ -37,6 +48,7 @@ const char* NumberProblem(const std::string& text, size_t& i) {
         ++digits;
         if (fraction) ++fractionDigits;
         nonZero = nonZero || c != '0';
+        if (nonZero && leading.size() < std::char_traits<char>::length(kLargestDigits)) leading += c;
         if (!fraction && nonZero) ++integerSignificant;
         if (fraction && !nonZero) ++leadingFractionZeros;
     }
@@ -54,6 +66,9 @@ const char* NumberProblem(const std::string& text, size_t& i) {
     // The value is below 10 to the power of `order`.
     const long order = (integerSignificant > 0 ? integerSignificant : -leadingFractionZeros) + exponent;
     if (nonZero && order < kMinDecimalOrder) return "a number too small to hold";
+    if (nonZero && (order > kMaxDecimalOrder || (order == kMaxDecimalOrder && Padded(leading) >= kLargestDigits))) {
+        return "a number too large to hold";
+    }
     // A zero whose scale is beyond the reader's fast path reaches code that is undefined for 0.
     const long scale = exponent - fractionDigits;
     if (!nonZero && (scale < -22 || scale > 37)) return "a zero written with too many digits";
@@ -82,34 +97,12 @@ const char* UnsafeForParser(const std::string& text) {
     return nullptr;
 }
 
-bool HoldsInfinity(const json::Value& value) {
-    if (value.IsDouble()) return !std::isfinite(value.GetDouble());
-    if (value.IsArray()) {
-        for (const auto& item : value.GetArray()) {
-            if (HoldsInfinity(item)) return true;
-        }
-    }
-    if (value.IsObject()) {
-        for (const auto& member : value.GetObject()) {
-            if (HoldsInfinity(member.value)) return true;
-        }
-    }
-    return false;
-}
-
 // True when the file at `path` already holds exactly `text`.
 bool HoldsExactly(const std::string& path, const std::string& text) {
     std::ifstream in(path, std::ios::binary);
     if (!in.is_open()) return false;
     std::string content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     return content == text;
-}
-
-// RapidJSON reads a number beyond the largest double either as a parse error or, in some
-// layouts, as infinity, which its writer cannot write back: the file would be cut short there.
-bool TooLargeToHold(const json::Document& document) {
-    if (document.HasParseError()) return document.GetParseError() == rapidjson::kParseErrorNumberTooBig;
-    return HoldsInfinity(document);
 }
 
 }  // namespace
@@ -159,7 +152,6 @@ bool JsonFile::Parse(const std::string& text, const std::string& name) {
     json::Document().Swap(document_);
     if (const char* problem = UnsafeForParser(text_)) return Reject(name, std::string(problem) + "; not read");
     document_.Parse<rapidjson::kParseFullPrecisionFlag>(text_.c_str(), text_.size());
-    if (TooLargeToHold(document_)) return Reject(name, "a number too large to hold; not read");
     if (document_.HasParseError()) {
         return Reject(name, std::string("not valid JSON (") + rapidjson::GetParseError_En(document_.GetParseError()) +
                                 " at offset " + std::to_string(document_.GetErrorOffset()) + ")");

@@ -170,7 +170,8 @@ TEST(JsonAccessorsDeathTest, AnUncheckedAccessAbortsLoudly) {
 
 TEST_F(JsonFileTest, TextsThatWouldCrashTheParserAreRefusedAndTheFileKept) {
     // Found by fuzzing: the full-precision number reader crashes on long literals whose value
-    // lies below the smallest double, and the parser recurses once per bracket.
+    // lies below the smallest double, and on some beyond the largest; the parser recurses once
+    // per bracket.
     const std::string zeros(400, '0');
     const struct {
         std::string text;
@@ -184,6 +185,9 @@ TEST_F(JsonFileTest, TextsThatWouldCrashTheParserAreRefusedAndTheFileKept) {
         {"{\"t\": [1, 2e308]}", "a number too large to hold"},
         {"{\"x\": 1e309}", "a number too large to hold"},
         {"{\"x\": -1e400}", "a number too large to hold"},
+        {"{\"x\": 908088e308}", "a number too large to hold"},
+        {"{\"x\": 9410816702203848.2e293}", "a number too large to hold"},
+        {"{\"x\": 1.7976931348623158e308}", "a number too large to hold"},
         {"{\"x\": " + std::string(100000, '[') + "}", "nested deeper than 128 levels"},
     };
     for (const auto& c : cases) {
@@ -199,5 +203,7 @@ TEST_F(JsonFileTest, TextsThatWouldCrashTheParserAreRefusedAndTheFileKept) {
     }
     // Numbers the game writes stay well inside both limits.
     JsonFile file;
-    EXPECT_TRUE(file.Parse("{\"tiny\": 5e-324, \"zero\": 0.0000000000000000000000, \"id\": 18446744073709551615}", "m"));
+    EXPECT_TRUE(file.Parse("{\"tiny\": 5e-324, \"zero\": 0.0000000000000000000000, \"id\": 18446744073709551615, "
+                           "\"huge\": 1.7976931348623157e308, \"large\": 0.00017976931348623157999e312}",
+                           "m"));
 }
