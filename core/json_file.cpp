@@ -1,6 +1,7 @@
 #include "core/json_file.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -97,6 +98,18 @@ const char* UnsafeForParser(const std::string& text) {
     return nullptr;
 }
 
+// RapidJSON reads some literals just below the smallest double as NaN, which its writer cannot
+// write back: the file would be cut short at that number. (Those beyond the largest double
+// never reach it.)
+bool HoldsNaN(const json::Value& value) {
+    if (value.IsDouble()) return std::isnan(value.GetDouble());
+    if (value.IsArray()) return std::any_of(value.Begin(), value.End(), [](const json::Value& item) { return HoldsNaN(item); });
+    if (value.IsObject()) {
+        return std::any_of(value.MemberBegin(), value.MemberEnd(), [](const auto& member) { return HoldsNaN(member.value); });
+    }
+    return false;
+}
+
 // True when the file at `path` already holds exactly `text`.
 bool HoldsExactly(const std::string& path, const std::string& text) {
     std::ifstream in(path, std::ios::binary);
@@ -157,6 +170,7 @@ bool JsonFile::Parse(const std::string& text, const std::string& name) {
                                 " at offset " + std::to_string(document_.GetErrorOffset()) + ")");
     }
     if (!document_.IsObject()) return Reject(name, "the top level must be a JSON object");
+    if (HoldsNaN(document_)) return Reject(name, "a number too small to hold; not read");
     failed_ = false;
     return true;
 }

@@ -180,6 +180,7 @@ TEST_F(JsonFileTest, TextsThatWouldCrashTheParserAreRefusedAndTheFileKept) {
         {"{\"x\": 0." + zeros + "72777777777777770000000000000000777777777777777}", "too many digits"},
         {"{\"x\": [5555555050000040.5000055555550533333333331e-358]}", "too small to hold"},
         {"{\"x\": 1e-400}", "too small to hold"},
+        {"{\"x\": [1e-324]}", "too small to hold"},
         {"{\"x\": 0.000000000000000000000000000000}", "a zero written with too many digits"},
         {"{\"x\": 0e-30}", "a zero written with too many digits"},
         {"{\"t\": [1, 2e308]}", "a number too large to hold"},
