@@ -1,13 +1,22 @@
 #include "core/json_file.h"
 
 #include <algorithm>
+#include <charconv>
+#include <locale.h>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include <rapidjson/error/en.h>
+#include <rapidjson/memorystream.h>
+#include <rapidjson/reader.h>
 
 namespace {
 
@@ -15,100 +24,165 @@ namespace {
 // million deep would overflow the stack before any error could be reported.
 constexpr int kMaxNesting = 128;
 constexpr const char* kTooDeep = "nested deeper than 128 levels";
-// RapidJSON's full-precision reader crashes on some literals with many digits whose value lies
-// below the smallest double; no number of ours comes near either limit.
-constexpr int kMaxDigits = 64;
-constexpr int kMinDecimalOrder = -324;
-// A value of 0.D x 10^309 with D at least these digits rounds beyond the largest double
-// (1.7976931348623157e308). The parser must never see one: it reads some as infinity, which its
-// writer cannot write back (the file would be cut short there), and crashes on others.
-constexpr int kMaxDecimalOrder = 309;
-constexpr const char* kLargestDigits = "17976931348623158";
+constexpr const char* kTooLarge = "a number too large to hold";
+// A byte order mark some editors put before the text; it is read past, and not written back.
+constexpr const char kByteOrderMark[] = "\xEF\xBB\xBF";
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-// The digits with zeros after them up to the length of the largest double's.
-std::string Padded(std::string digits) {
-    digits.resize(std::char_traits<char>::length(kLargestDigits), '0');
-    return digits;
+// The length of the JSON number literal at text[i], or 0 when what stands there is not one (the
+// parser then says where).
+size_t LiteralLength(const std::string& text, size_t i) {
+    size_t j = i;
+    const auto digits = [&] {
+        const size_t first = j;
+        while (j < text.size() && IsDigit(text[j])) ++j;
+        return j > first;
+    };
+    if (text[j] == '-') ++j;
+    if (j < text.size() && text[j] == '0') ++j;
+    else if (!digits()) return 0;
+    if (j < text.size() && text[j] == '.' && (++j, !digits())) return 0;
+    if (j < text.size() && (text[j] == 'e' || text[j] == 'E')) {
+        if (++j < text.size() && (text[j] == '+' || text[j] == '-')) ++j;
+        if (!digits()) return 0;
+    }
+    return j - i;
 }
 
-// Reads the number literal starting at text[i] (a digit) and leaves i on its last character.
-// Returns what makes it unsafe for the parser, or null.
-const char* NumberProblem(const std::string& text, size_t& i) {
-    int digits = 0, fractionDigits = 0, integerSignificant = 0, leadingFractionZeros = 0;
-    bool fraction = false, nonZero = false;
-    std::string leading;  // the first significant digits, to compare with the largest double's
-    for (; i < text.size(); ++i) {
-        const char c = text[i];
-        if (c == '.' && !fraction) {
-            fraction = true;
-            continue;
-        }
-        if (!IsDigit(c)) break;
-        ++digits;
-        if (fraction) ++fractionDigits;
-        nonZero = nonZero || c != '0';
-        if (nonZero && leading.size() < std::char_traits<char>::length(kLargestDigits)) leading += c;
-        if (!fraction && nonZero) ++integerSignificant;
-        if (fraction && !nonZero) ++leadingFractionZeros;
-    }
-    long exponent = 0;
-    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
-        size_t j = i + 1;
-        const bool negative = j < text.size() && text[j] == '-';
-        if (j < text.size() && (text[j] == '-' || text[j] == '+')) ++j;
-        for (; j < text.size() && IsDigit(text[j]); ++j) exponent = std::min(exponent * 10 + (text[j] - '0'), 100000L);
-        if (negative) exponent = -exponent;
-        i = j;
-    }
-    --i;
-    if (digits > kMaxDigits) return "a number with too many digits";
-    // The value is below 10 to the power of `order`.
-    const long order = (integerSignificant > 0 ? integerSignificant : -leadingFractionZeros) + exponent;
-    if (nonZero && order < kMinDecimalOrder) return "a number too small to hold";
-    if (nonZero && (order > kMaxDecimalOrder || (order == kMaxDecimalOrder && Padded(leading) >= kLargestDigits))) {
-        return "a number too large to hold";
-    }
-    // A zero whose scale is beyond the reader's fast path reaches code that is undefined for 0.
-    const long scale = exponent - fractionDigits;
-    if (!nonZero && (scale < -22 || scale > 37)) return "a zero written with too many digits";
-    return nullptr;
-}
+// RapidJSON must not read the numbers: its conversion reads some literals as other numbers
+// (1e-325 as a huge negative one), crashes on some, and refuses others it calls too big (0e400,
+// a long integer part before a negative exponent). So the parser is given the text with every
+// number literal outside strings replaced by a 0 padded with spaces, its offsets still true,
+// and the literals are kept aside, in order, for the handler below to read.
+struct MaskedText {
+    std::string text;
+    // Where each literal stands in the text, and its length.
+    std::vector<std::pair<size_t, size_t>> literals;
+};
 
-// What makes the text unsafe to hand to the parser, or null when nothing does.
-const char* UnsafeForParser(const std::string& text) {
-    int depth = 0;
+MaskedText MaskNumbers(const std::string& text, size_t from) {
+    MaskedText masked{text.substr(from), {}};
+    std::string& out = masked.text;
     bool inString = false;
-    for (size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
+    for (size_t i = 0; i < out.size(); ++i) {
+        const char c = out[i];
         if (inString) {
             if (c == '\\') ++i;
             else if (c == '"') inString = false;
         } else if (c == '"') {
             inString = true;
-        } else if (IsDigit(c)) {
-            if (const char* problem = NumberProblem(text, i)) return problem;
-        } else if (c == '{' || c == '[') {
-            if (++depth > kMaxNesting) return kTooDeep;
-        } else if (c == '}' || c == ']') {
-            --depth;
+        } else if (c == '-' || IsDigit(c)) {
+            // A run of number characters that is not one literal is left for the parser to
+            // refuse: masking a part of it ("-1" of "--1") could make it read as good.
+            const size_t length = std::min(out.find_first_not_of("0123456789+-.eE", i), out.size()) - i;
+            if (LiteralLength(out, i) == length) {
+                masked.literals.emplace_back(i, length);
+                out.replace(i, length, "0" + std::string(length - 1, ' '));
+            }
+            i += length - 1;
         }
     }
-    return nullptr;
+    return masked;
 }
 
-// RapidJSON reads some literals just below the smallest double as NaN, which its writer cannot
-// write back: the file would be cut short at that number. (Those beyond the largest double
-// never reach it.)
-bool HoldsNaN(const json::Value& value) {
-    if (value.IsDouble()) return std::isnan(value.GetDouble());
-    if (value.IsArray()) return std::any_of(value.Begin(), value.End(), [](const json::Value& item) { return HoldsNaN(item); });
-    if (value.IsObject()) {
-        return std::any_of(value.MemberBegin(), value.MemberEnd(), [](const auto& member) { return HoldsNaN(member.value); });
-    }
-    return false;
+// The C locale's own, so that a decimal point stays a point whatever locale the process runs in.
+locale_t CLocale() {
+    static const locale_t c = newlocale(LC_ALL_MASK, "C", nullptr);
+    return c;
 }
+
+// Hands the parser's events on to the document, with two jobs of its own: it reads each number
+// from its literal, and it stops a file nested deeper than any of ours.
+template <typename Document>
+class NumberReader {
+public:
+    // `text` is what was masked, as it stood.
+    NumberReader(Document& document, const char* text, const MaskedText& masked, const char*& problem)
+        : document_(document), text_(text), literals_(masked.literals), problem_(problem) {}
+
+    bool Null() { return document_.Null(); }
+    bool Bool(bool b) { return document_.Bool(b); }
+    bool Int(int i) { return document_.Int(i); }
+    bool Uint(unsigned u) { return document_.Uint(u); }
+    bool Int64(int64_t i) { return document_.Int64(i); }
+    bool Uint64(uint64_t u) { return document_.Uint64(u); }
+    bool Double(double d) { return document_.Double(d); }
+    bool String(const char* text, rapidjson::SizeType length, bool copy) { return document_.String(text, length, copy); }
+    bool Key(const char* text, rapidjson::SizeType length, bool copy) { return document_.Key(text, length, copy); }
+    bool StartObject() { return Deeper() && document_.StartObject(); }
+    bool EndObject(rapidjson::SizeType members) { return Shallower() && document_.EndObject(members); }
+    bool StartArray() { return Deeper() && document_.StartArray(); }
+    bool EndArray(rapidjson::SizeType elements) { return Shallower() && document_.EndArray(elements); }
+
+    // Each masked 0 the parser meets is the next literal kept aside. An integer that fits 64
+    // bits stays an integer, as RapidJSON keeps it; every other literal is the correctly rounded
+    // double, 0 below the smallest one. Only a value beyond the largest double has nothing to be.
+    bool RawNumber(const char*, rapidjson::SizeType, bool) {
+        if (next_ == literals_.size()) return false;
+        const auto [at, length] = literals_[next_++];
+        const char* begin = text_ + at;
+        const char* end = begin + length;
+        const bool minus = *begin == '-';
+        if (std::none_of(begin, end, [](char c) { return c == '.' || c == 'e' || c == 'E'; })) {
+            int64_t negative = 0;
+            uint64_t positive = 0;
+            const auto read = minus ? std::from_chars(begin, end, negative) : std::from_chars(begin, end, positive);
+            if (read.ec == std::errc() && read.ptr == end) return minus ? document_.Int64(negative) : document_.Uint64(positive);
+        }
+        double value = 0;
+        // Out of range is either below the smallest double, which reads as 0 (or -0), or beyond
+        // the largest: the C library's reading tells which.
+        if (std::from_chars(begin, end, value).ec == std::errc::result_out_of_range) {
+            value = strtod_l(std::string(begin, end).c_str(), nullptr, CLocale());
+        }
+        if (std::isinf(value)) {
+            problem_ = kTooLarge;
+            return false;
+        }
+        return document_.Double(value);
+    }
+
+private:
+    bool Deeper() {
+        if (++depth_ <= kMaxNesting) return true;
+        problem_ = kTooDeep;
+        return false;
+    }
+    bool Shallower() {
+        --depth_;
+        return true;
+    }
+
+    Document& document_;
+    const char* text_;
+    const std::vector<std::pair<size_t, size_t>>& literals_;
+    const char*& problem_;
+    size_t next_ = 0;
+    int depth_ = 0;
+};
+
+// Runs the parser over the masked text into the document it is handed (the document's way of
+// being filled from events of our choosing).
+struct TextParser {
+    const char* text;  // as it stood before masking
+    const MaskedText& masked;
+    const char* problem = nullptr;
+    rapidjson::ParseResult result{};
+
+    template <typename Document>
+    bool operator()(Document& document) {
+        NumberReader<Document> reader(document, text, masked, problem);
+        // A plain byte stream: RapidJSON's encoded streams drop any bytes that begin a byte order
+        // mark, even a cut one, and would read the broken text as good.
+        rapidjson::MemoryStream stream(masked.text.data(), masked.text.size());
+        result = rapidjson::Reader().Parse<rapidjson::kParseNumbersAsStringsFlag>(stream, reader);
+        // The stream ends at a NUL byte: whatever followed one would be dropped by the write-back.
+        const size_t nul = masked.text.find('\0');
+        if (!result.IsError() && nul != std::string::npos) result.Set(rapidjson::kParseErrorDocumentRootNotSingular, nul);
+        return !result.IsError();
+    }
+};
 
 // True when the file at `path` already holds exactly `text`.
 bool HoldsExactly(const std::string& path, const std::string& text) {
@@ -163,14 +237,16 @@ bool JsonFile::Parse(const std::string& text, const std::string& name) {
     // A document keeps the memory of every text it parsed until it is destroyed: start from a
     // fresh one, or a file read again and again (a level at each change) grows without end.
     json::Document().Swap(document_);
-    if (const char* problem = UnsafeForParser(text_)) return Reject(name, std::string(problem) + "; not read");
-    document_.Parse<rapidjson::kParseFullPrecisionFlag>(text_.c_str(), text_.size());
-    if (document_.HasParseError()) {
-        return Reject(name, std::string("not valid JSON (") + rapidjson::GetParseError_En(document_.GetParseError()) +
-                                " at offset " + std::to_string(document_.GetErrorOffset()) + ")");
+    const size_t skipped = text_.compare(0, 3, kByteOrderMark) == 0 ? 3 : 0;
+    const MaskedText masked = MaskNumbers(text_, skipped);
+    TextParser parser{text_.data() + skipped, masked};
+    document_.Populate(parser);
+    if (parser.problem) return Reject(name, std::string(parser.problem) + "; not read");
+    if (parser.result.IsError()) {
+        return Reject(name, std::string("not valid JSON (") + rapidjson::GetParseError_En(parser.result.Code()) +
+                                " at offset " + std::to_string(parser.result.Offset() + skipped) + ")");
     }
     if (!document_.IsObject()) return Reject(name, "the top level must be a JSON object");
-    if (HoldsNaN(document_)) return Reject(name, "a number too small to hold; not read");
     failed_ = false;
     return true;
 }

@@ -18,13 +18,16 @@ enum class IfMissing {
 // A data file read whole, parsed, and written back pretty-printed (four-space indent, ending
 // with a newline). A file that exists is read even where it cannot be written. A file that
 // holds nothing (empty, or "{}") is told in one line: its menus or objects would otherwise be
-// left out silently. A file that fails to parse, whose root is not an object, or
-// that nests deeper than any of our data, is reported in one line naming it and is never
-// written back, so a typo in a level never costs the rest of the file.
+// left out silently. A file that fails to parse, whose root is not an object, that nests
+// deeper than any of our data, or that holds a number beyond the largest double, is reported in
+// one line naming it and is never written back, so a typo in a level never costs the rest of
+// the file. Every other number reads as the double nearest its literal (integers that fit 64
+// bits stay integers), so a value read and written back keeps its exact bits.
 class JsonFile {
 public:
     // False when the file is missing and refused, cannot be opened or created, does not parse,
-    // nests too deep, or its root is not an object; the document is then an empty object.
+    // nests too deep, holds a number too large, or its root is not an object; the document is
+    // then an empty object.
     bool Read(const std::string& path, IfMissing ifMissing);
     // Whether the last Read refused a file that was not there.
     bool Missing() const { return missing_; }

@@ -5,6 +5,8 @@
 #include <chrono>
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <memory>
 #include <set>
@@ -266,6 +268,48 @@ TEST_P(ControlFilesBadInput, EndTheGameWithExitCodeOneOrAreReportedAndNeverCrash
 
 std::string TestName(const testing::TestParamInfo<std::tuple<DataFile, Fault>>& info) {
     return std::string(std::get<0>(info.param).kind) + "_" + FaultName(std::get<1>(info.param));
+}
+
+// Numbers written oddly but well (beyond a double's digits, below its smallest value, a zero
+// with a huge exponent) are read as the doubles they round to, and the game's write-back keeps
+// their bits: a designer's level never drifts.
+TEST_F(ResourcesTest, OddlyWrittenNumbersInALevelComeBackFromThePlayWithTheirBits) {
+    const char* const path = "Resources/levelData/level1.json";
+    const struct {
+        const char* written;  // as the level holds it
+        const char* odd;      // what a designer put there instead
+        const char* object;
+        const char* key;
+    } numbers[] = {
+        {"\"cameraY\": 0", "-1e-325", "LevelSettings", "cameraY"},
+        {"\"cameraZ\": 0", "0e400", "LevelSettings", "cameraZ"},
+        {"\"u\": 1.0", "1.00000000000000011102230246251565404236316680908203125", "Background", "u"},
+        {"\"v\": 1.0", "0.100000000000000000000000000000000000000000000000000000000000000000001e1", "Background", "v"},
+        {"\"green\": 1", "2.5e-324", "Background", "green"},
+        {"\"y\": 0", "2.4e-324", "Background", "y"},
+        {"\"width\": 4080", "4.08e3", "Background", "width"},
+    };
+    std::string level = ReadFile(path);
+    for (const auto& n : numbers) {
+        const size_t at = level.find(n.written, level.find("\"" + std::string(n.object) + "\": {"));
+        ASSERT_NE(std::string::npos, at) << n.written;
+        level.replace(at, std::strlen(n.written), "\"" + std::string(n.key) + "\": " + n.odd);
+    }
+    WriteFile(path, level);
+    PlayThrough();
+    const std::string once = ReadFile(path);
+    ASSERT_NE(level, once) << "the game did not write the level back";
+    JsonFile played;
+    ASSERT_TRUE(played.Parse(once, path));
+    for (const auto& n : numbers) {
+        const json::Value& object = played.Doc()[n.object];
+        const json::Value& number = object.HasMember("Sprite") ? object["Sprite"][n.key] : object[n.key];
+        ASSERT_TRUE(number.IsDouble()) << n.odd;
+        const double read = number.GetDouble(), expected = std::strtod(n.odd, nullptr);
+        EXPECT_EQ(0, std::memcmp(&expected, &read, sizeof read)) << n.odd << " came back as " << read;
+    }
+    PlayThrough();
+    EXPECT_EQ(once, ReadFile(path)) << "a second play changed the level again";
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryFileKind, BadInput, testing::Combine(testing::ValuesIn(kFiles), kFaults), TestName);
