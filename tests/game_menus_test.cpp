@@ -5,7 +5,9 @@
 #include <epoxy/gl.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <memory>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -171,6 +173,78 @@ TEST_F(GameMenuEntry, TheFirstFrameShowsNoPagesText) {
         EXPECT_LT(first, settled + settled / 10) << (entry ? "back from a level" : "at start-up");
     }
 }
+
+// Every page, opened by its key, is whole in the first frame that shows it: its panel, its
+// texts and the cursor on its first choice, drawn as they stay once the page has settled.
+// Graphs run in the order their objects are listed, so the main menu lists the menu's object
+// first: the graphs that show a page's text, its items and the cursor run after the menu has
+// opened the page and moved the choice, in the same frame.
+struct PageOpening {
+    const char* page;         // the object whose sprite is the page's panel
+    std::vector<int> before;  // keys that lead to the page's opening key
+    int key;                  // the key that opens the page
+    int left, bottom, right, top;  // the panel in the view, (0, 0) at its centre
+    bool marked;              // the menu's arrow marks the first choice, at (markX, markY)
+    int markX, markY;
+};
+void PrintTo(const PageOpening& opening, std::ostream* out) { *out << opening.page; }
+
+class GamePageOpening : public GameMenus, public ::testing::WithParamInterface<PageOpening> {
+protected:
+    // The panel's pixels as drawn in the last frame.
+    static std::vector<unsigned char> Panel(const PageOpening& page) {
+        const int width = page.right - page.left, height = page.top - page.bottom;
+        std::vector<unsigned char> pixels(static_cast<size_t>(width * height * 4));
+        glReadPixels(640 + page.left, 360 + page.bottom, width, height, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
+        return pixels;
+    }
+    // Pixels that differ between two pictures of the panel by more than the smoothing of an edge.
+    static int Differing(const std::vector<unsigned char>& a, const std::vector<unsigned char>& b) {
+        int count = 0;
+        for (size_t i = 0; i < a.size(); i += 4) {
+            if (std::abs(a[i] - b[i]) + std::abs(a[i + 1] - b[i + 1]) + std::abs(a[i + 2] - b[i + 2]) > 24) ++count;
+        }
+        return count;
+    }
+};
+
+TEST_P(GamePageOpening, IsWholeFromItsFirstFrame) {
+    const PageOpening& page = GetParam();
+    if (std::string(page.page) == "PauseOverlay") {
+        EnterState(Level_1, {{0, LadyRed}, {1, BoxerBlue}});
+        Frames(30);  // the characters land
+    }
+    for (int key : page.before) Press(key);
+    ASSERT_FALSE(Shown(page.page));
+
+    // The key is read in the frame after the one that sees it pressed; the page shows then.
+    scripted->SetKey(page.key, true);
+    Frames(1);
+    scripted->SetKey(page.key, false);
+    Frames(1);
+    ASSERT_TRUE(Shown(page.page)) << "the page opens in the frame that reads its key";
+    const std::vector<unsigned char> first = Panel(page);
+    const bool markedFirst = !page.marked || Near(kMarker, At(page.markX, page.markY));
+
+    Frames(6);
+    const std::vector<unsigned char> settled = Panel(page);
+    EXPECT_TRUE(markedFirst) << "the cursor stands at the first choice in the first frame";
+    EXPECT_TRUE(!page.marked || Near(kMarker, At(page.markX, page.markY))) << "and stays there";
+    const int area = (page.right - page.left) * (page.top - page.bottom);
+    EXPECT_LT(Differing(first, settled), area / 200)
+        << "pixels of the panel that the first frame drew otherwise than the settled page (texts, cursor)";
+}
+
+const PageOpening kPageOpenings[] = {
+    {"HowPage1", {'S'}, vk::kReturn, -360, -240, 360, 160, true, 165, -186},
+    {"HowPage2", {'S', vk::kReturn}, vk::kReturn, -360, -240, 360, 160, true, 165, -186},
+    {"OptionsPage", {'S', 'S'}, vk::kReturn, -360, -240, 360, 160, true, -302, 46},
+    {"CreditsPage", {'S', 'S', 'S'}, vk::kReturn, -360, -240, 360, 160, true, -315, -186},
+    {"QuitBox", {'W'}, vk::kReturn, -210, -180, 210, 20, true, -82, -130},
+    {"PauseOverlay", {}, 'P', -640, -360, 640, 360, false, 0, 0},
+};
+INSTANTIATE_TEST_SUITE_P(Pages, GamePageOpening, ::testing::ValuesIn(kPageOpenings),
+                         [](const ::testing::TestParamInfo<PageOpening>& info) { return std::string(info.param.page); });
 
 TEST_F(GameMenus, FromTheMainMenuThroughTheSelectionIntoLevelOne) {
     ASSERT_EQ(MainMenu, GameStateManager::currentState);

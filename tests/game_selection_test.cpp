@@ -195,6 +195,38 @@ TEST_F(GameSelection, ThePortraitShowsTheNameAndTheStateAndTheStageItsName) {
     EXPECT_EQ(meadow, StageNameBand()) << "round to the meadow, and its name again";
 }
 
+// Each text that names a picture stands centred under or over it, whatever its length: the team
+// labels under the four portraits' frames, STAGE over the stage's preview and the stage's name
+// under it. Found in the frame drawn, as the run of the text's colour across a band of rows.
+struct CentredText {
+    const char* text;
+    Rgb colour;
+    int centre;          // the picture's centre across the view, (0, 0) at the view's centre
+    int bottom, top;     // the rows the text is drawn in
+};
+
+TEST_F(GameSelection, TextsStandCentredOnTheirPictures) {
+    OpenTheSelection();
+    const Rgb red = {204, 51, 51}, blue = {51, 77, 204}, ink = {33, 28, 41};
+    const CentredText texts[] = {
+        {"P1 RED", red, -450, -75, -42},  {"P2 BLUE", blue, -150, -75, -42}, {"P3 RED", red, 150, -75, -42},
+        {"P4 BLUE", blue, 450, -75, -42}, {"STAGE", ink, 0, -75, -42},       {"MEADOW", ink, 0, -260, -223},
+    };
+    const std::vector<Rgb> view = View();
+    for (const CentredText& text : texts) {
+        int left = 1000, right = -1000;
+        for (int y = text.bottom; y <= text.top; ++y) {
+            for (int x = text.centre - 140; x <= text.centre + 140; ++x) {
+                if (!SameColour(text.colour, view[static_cast<size_t>((360 + y) * 1280 + 640 + x)])) continue;
+                left = std::min(left, x);
+                right = std::max(right, x);
+            }
+        }
+        ASSERT_LT(left, right) << text.text << " is drawn";
+        EXPECT_NEAR(text.centre, (left + right) / 2.0, 1.5) << text.text << " from " << left << " to " << right;
+    }
+}
+
 // A match on the night lagoon, left through the pause for the main menu; the next match, on
 // the meadow, shows the meadow's own sky.
 TEST_F(GameSelection, TheMeadowShowsItsOwnSkyAfterAMatchOnTheLagoon) {
