@@ -57,17 +57,12 @@ std::string ChainGraph(int count) {
         "GloInodeStruct": {}, "Nodes": {)" + nodes + "}}";
 }
 
-AI_Manager* StartGraphEngine() {
+AI_Manager* StartGraphSystems() {
     auto& systems = SystemManager::GetInstance();
-    auto* factory = new CompositeFactory();
     auto* ai = new AI_Manager();
-    systems.AddSystem(factory);
+    systems.AddSystem(new CompositeFactory());
     systems.AddSystem(ai);
-    GameObject::LoadTypes();
-    ai->Init();
-    RegisterAllNodes();
-    GameStateManager::BuildStateNames();
-    ai->objectMaps = &GameStateManager::Instance().objectMaps;
+    StartGraphEngine(*ai);
     return ai;
 }
 
@@ -75,7 +70,7 @@ void WriteText(const std::string& path, const std::string& text) { std::ofstream
 
 void RunHundredObjects() {
     InResourcesCopy([] {
-        AI_Manager* ai = StartGraphEngine();
+        AI_Manager* ai = StartGraphSystems();
         WriteText("Resources/AI/chain.json", ChainGraph(50));
         WriteText("Resources/AI/bench_list.json", R"({"g": "Resources/AI/chain.json"})");
         ai->registry.LoadFiles("Resources/AI/bench_list.json");
@@ -102,7 +97,7 @@ void RunHundredObjects() {
 
 void LoadAndRewrite() {
     InResourcesCopy([] {
-        AI_Manager* ai = StartGraphEngine();
+        AI_Manager* ai = StartGraphSystems();
         const std::string text = ChainGraph(300);
         WriteText("Resources/AI/bench_list.json", R"({"g": "Resources/AI/big.json"})");
         std::vector<double> loads;

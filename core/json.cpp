@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <limits>
 
+#include "core/data_problems.h"
+
 namespace json {
 
 void AssertFailed(const char* expression, const char* file, int line) {
@@ -92,6 +94,58 @@ const char* TypeName(const Value* value) {
         case rapidjson::kNumberType: return "number";
     }
     return "unknown";
+}
+
+namespace {
+// The member under `key` when it is there but `read` cannot take it; null when it is absent or
+// was read into `field`.
+template <class T>
+const Value* Mistyped(const Value& object, const char* key, T& field, bool (*read)(const Value*, T&)) {
+    const Value* value = Find(object, key);
+    return value && !read(value, field) ? value : nullptr;
+}
+}  // namespace
+
+float MemberReader::Number(const char* key) const {
+    float result = 0;
+    if (const Value* wrong = Mistyped(object_, key, result, GetFloat)) Tell(key, "a number", *wrong, "0 used");
+    return result;
+}
+
+int MemberReader::Integer(const char* key) const {
+    int result = 0;
+    if (const Value* wrong = Mistyped(object_, key, result, GetInt)) Tell(key, "an integer", *wrong, "0 used");
+    return result;
+}
+
+unsigned MemberReader::Unsigned(const char* key) const {
+    const int value = Integer(key);
+    if (value >= 0) return static_cast<unsigned>(value);
+    DataProblems::Report("%s: \"%s\" must not be negative; 0 used\n", owner_.c_str(), key);
+    return 0;
+}
+
+void MemberReader::Number(const char* key, float& field) const {
+    if (const Value* wrong = Mistyped(object_, key, field, GetFloat)) {
+        char kept[48];
+        std::snprintf(kept, sizeof kept, "kept %g", field);
+        Tell(key, "a number", *wrong, kept);
+    }
+}
+
+void MemberReader::Integer(const char* key, int& field, const char* kept) const {
+    if (const Value* wrong = Mistyped(object_, key, field, GetInt)) Tell(key, "an integer", *wrong, kept);
+}
+
+void MemberReader::String(const char* key, std::string& field) const {
+    if (const Value* wrong = Mistyped(object_, key, field, GetString)) {
+        Tell(key, "a string", *wrong, ("kept as \"" + field + "\"").c_str());
+    }
+}
+
+void MemberReader::Tell(const char* key, const char* wanted, const Value& value, const char* instead) const {
+    DataProblems::Report("%s: \"%s\" must be %s, not %s; %s\n", owner_.c_str(), key, wanted, TypeName(&value),
+                         instead);
 }
 
 }  // namespace json

@@ -4,6 +4,7 @@
 // being undefined behaviour.
 #include <cstddef>
 #include <string>
+#include <utility>
 
 namespace json {
 [[noreturn]] void AssertFailed(const char* expression, const char* file, int line);
@@ -44,5 +45,32 @@ bool IsLiteralTrue(const Value* value);
 
 // The type of a value in words, for diagnostics ("string", "object", ...).
 const char* TypeName(const Value* value);
+
+// A component's settings read member by member, as every loader reads them. A member of
+// another type than the one wanted is told in one line that `owner` starts, saying what stands
+// in its place:
+//   Font: "textPosX" must be a number, not string; 0 used
+//   Body of "Ball": "mass" must be a number, not string; kept 2
+class MemberReader {
+public:
+    MemberReader(const Value& object, std::string owner) : object_(object), owner_(std::move(owner)) {}
+
+    // Absent or of another type: 0.
+    float Number(const char* key) const;
+    int Integer(const char* key) const;
+    // Absent, of another type or negative: 0.
+    unsigned Unsigned(const char* key) const;
+    // Absent or of another type: `field` keeps its value, which the line tells ("kept 2"), or
+    // the words `kept` say what stays ("shape kept").
+    void Number(const char* key, float& field) const;
+    void Integer(const char* key, int& field, const char* kept) const;
+    void String(const char* key, std::string& field) const;
+
+private:
+    void Tell(const char* key, const char* wanted, const Value& value, const char* instead) const;
+
+    const Value& object_;
+    std::string owner_;
+};
 
 }  // namespace json

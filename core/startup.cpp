@@ -81,16 +81,22 @@ bool StartUp() {
     platform::Current().GetDisplay().ShowCursor(false);
     GameStateManager::RegisterListener();
     factory->Init();
-    GameObject::LoadTypes();
-    ai->Init();
+    StartGraphEngine(*ai);
     // Before any level is read: it registers the "Particle" component.
     particles->Init();
     SeedRandomFromClock();
     // Without the text program no menu could be read.
     if (!fonts->Init()) return false;
-    RegisterAllNodes();
     if (!window->isFullScreen) window->SetFullScreen(true);
     return true;
+}
+
+void StartGraphEngine(AI_Manager& ai) {
+    GameObject::LoadTypes();
+    ai.Init();
+    RegisterAllNodes();
+    GameStateManager::BuildStateNames();
+    ai.objectMaps = &GameStateManager::Instance().objectMaps;
 }
 
 int RunGame() {

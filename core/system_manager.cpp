@@ -83,7 +83,7 @@ bool SystemManager::RunFrame() {
     platform::Event event;
     while (backend.GetEvents().Poll(event)) {
         if (window) window->HandleEvent(event);
-        else if (event.kind == platform::EventKind::Quit) GameStateManager::nextState = Quit;
+        else if (event.kind == platform::EventKind::Quit) GameStateManager::Request(GameStateManager::nextState, Quit);
     }
     auto& clock = backend.GetClock();
     if (window && (!window->isActive || window->isMinimized)) {

@@ -93,13 +93,15 @@ void GameStateManager::RegisterListener() {
     center.AddListener(CHANGE_SCENE, &Listener());
 }
 
-GameState GameStateManager::Outranking(GameState held, GameState asked) { return held == Quit ? Quit : asked; }
+void GameStateManager::Request(GameState& held, GameState asked) {
+    if (held != Quit) held = asked;
+}
 
 void GameStateManager::HandleMessage(IMessage* message) {
     GameStateManager& self = Instance();
     if (message->id == CHANGE_LEVEL) {
         // The window's close or a signal may have asked to quit earlier in this frame.
-        nextState = Outranking(nextState, requestedState);
+        Request(nextState, requestedState);
     } else if (message->id == CHANGE_SCENE) {
         self.previousScene = self.currentScene;
         self.currentScene = requestedScene;
@@ -117,7 +119,7 @@ void GameStateManager::LoadState() {
     ResetLevel();
     if (currentState < MainMenu || currentState > DEBUG || currentState == Invalid || currentState == Quit) {
         currentState = Invalid;
-        nextState = Quit;
+        Request(nextState, Quit);
         return;
     }
     LoadLevel(LevelFileName(currentState));

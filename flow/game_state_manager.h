@@ -50,9 +50,11 @@ public:
     static void ClearCharacters();
     // The state a reset leads to: a restart leads back to the state it restarts.
     static GameState StateAfterReset();
-    // What a request for `asked` leaves standing where `held` was asked for before: a quit
-    // outranks every other state, so once asked for, the game ends whatever else is asked.
-    static GameState Outranking(GameState held, GameState asked);
+    // Every request for a state goes through here. `held` is where it waits: `requestedState`
+    // for a graph's request, which the listener hands on at the next frame's start, or
+    // `nextState`, which the main loop reads. A quit outranks every other state: once asked
+    // for, it stays, and the game ends whatever else is asked after it.
+    static void Request(GameState& held, GameState asked);
     static void QueueLevelStatus(int status);
     static void HandleMessage(IMessage* message);
     // Subscribes the game-state listener to level and scene changes; once per run.

@@ -137,39 +137,21 @@ IGameComponent* Font::Clone() const {
     return copy;
 }
 
-namespace {
-// Missing numbers read as 0; a value of the wrong type is reported and read the same way.
-float ReadNumber(const json::Value& object, const char* key) {
-    const json::Value* value = json::Find(object, key);
-    float result = 0;
-    if (value && !json::GetFloat(value, result)) {
-        DataProblems::Report("Font: \"%s\" must be a number, not %s; 0 used\n", key, json::TypeName(value));
-    }
-    return result;
-}
-
-void ReadString(const json::Value& object, const char* key, std::string& out) {
-    const json::Value* value = json::Find(object, key);
-    if (value && !json::GetString(value, out)) {
-        DataProblems::Report("Font: \"%s\" must be a string, not %s; kept as \"%s\"\n", key, json::TypeName(value),
-                    out.c_str());
-    }
-}
-}  // namespace
-
 void Font::Unserialize(const json::Member& member) {
     const json::Value& object = member.value;
     if (!object.IsObject()) {
         DataProblems::Report("Font: the settings must be an object, not %s; defaults kept\n", json::TypeName(&object));
         return;
     }
-    fontSize = ReadNumber(object, "fontSize");
-    ReadString(object, "text", text);
-    textPosX = ReadNumber(object, "textPosX");
-    textPosY = ReadNumber(object, "textPosY");
+    // Missing numbers read as 0; missing texts are kept.
+    const json::MemberReader read(object, "Font");
+    fontSize = read.Number("fontSize");
+    read.String("text", text);
+    textPosX = read.Number("textPosX");
+    textPosY = read.Number("textPosY");
     const char* colour[] = {"red", "green", "blue", "alpha"};
-    for (int i = 0; i < 4; ++i) rgba[i] = ReadNumber(object, colour[i]);
-    ReadString(object, "ttfFile", ttfFile);
+    for (int i = 0; i < 4; ++i) rgba[i] = read.Number(colour[i]);
+    read.String("ttfFile", ttfFile);
     Reload(ttfFile);
     if (fontSize > 0) SetFontSize(fontSize);
 }

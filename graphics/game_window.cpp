@@ -63,7 +63,7 @@ void GameWindow::HandleEvent(const platform::Event& event) {
     using platform::EventKind;
     switch (event.kind) {
         case EventKind::Quit:
-            GameStateManager::nextState = Quit;
+            GameStateManager::Request(GameStateManager::nextState, Quit);
             break;
         case EventKind::FocusGained:
         case EventKind::FocusLost: {

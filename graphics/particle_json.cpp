@@ -7,25 +7,6 @@
 namespace {
 const char* const kColourKeys[] = {"red", "green", "blue", "alpha"};
 
-// Missing keys read as 0, as the level files expect; a value of another type is reported and
-// read the same way.
-float Number(const json::Value& object, const char* key) {
-    const json::Value* value = json::Find(object, key);
-    float result = 0;
-    if (value && !json::GetFloat(value, result)) {
-        DataProblems::Report("Particle: \"%s\" must be a number, not %s; 0 used\n", key, json::TypeName(value));
-    }
-    return result;
-}
-
-int Integer(const json::Value& object, const char* key) {
-    const json::Value* value = json::Find(object, key);
-    int result = 0;
-    if (value && !json::GetInt(value, result)) {
-        DataProblems::Report("Particle: \"%s\" must be an integer, not %s; 0 used\n", key, json::TypeName(value));
-    }
-    return result;
-}
 }  // namespace
 
 void Particle::Unserialize(const json::Member& member) {
@@ -34,16 +15,17 @@ void Particle::Unserialize(const json::Member& member) {
                              json::TypeName(&member.value));
         return;
     }
-    const json::Value& in = member.value;
-    const int count = Integer(in, "amount");
-    const float x = Number(in, "posX"), y = Number(in, "posY");
-    const float sx = Number(in, "scaleX"), sy = Number(in, "scaleY");
-    const float vx = Number(in, "velX"), vy = Number(in, "velY");
-    const float l = Number(in, "life");
-    dir = Number(in, "dir");
-    offset = Number(in, "offset");
+    // Missing keys read as 0, as the level files expect.
+    const json::MemberReader in(member.value, "Particle");
+    const int count = in.Integer("amount");
+    const float x = in.Number("posX"), y = in.Number("posY");
+    const float sx = in.Number("scaleX"), sy = in.Number("scaleY");
+    const float vx = in.Number("velX"), vy = in.Number("velY");
+    const float l = in.Number("life");
+    dir = in.Number("dir");
+    offset = in.Number("offset");
     float colour[4];
-    for (int i = 0; i < 4; ++i) colour[i] = Number(in, kColourKeys[i]);
+    for (int i = 0; i < 4; ++i) colour[i] = in.Number(kColourKeys[i]);
     SetAmount(count);
     SetPosition(x, y);
     SetScale(sx, sy);

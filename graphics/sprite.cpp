@@ -55,57 +55,22 @@ void Sprite::UpdateTransform() {
     BuildModelMatrix(state.transform, x, y, width * scaleX * 0.5f, height * scaleY * 0.5f, rotation);
 }
 
-namespace {
-
-// Missing keys read as 0 or false, as the level files expect; a value of the wrong type is
-// reported and read the same way.
-class SpriteReader {
-public:
-    explicit SpriteReader(const json::Value& object) : object_(object) {}
-
-    float Number(const char* key) const {
-        const json::Value* value = json::Find(object_, key);
-        float result = 0;
-        if (value && !json::GetFloat(value, result)) Complain(key, "a number", value);
-        return result;
-    }
-    int Integer(const char* key) const {
-        const json::Value* value = json::Find(object_, key);
-        int result = 0;
-        if (value && !json::GetInt(value, result)) Complain(key, "an integer", value);
-        return result;
-    }
-    unsigned Index(const char* key) const {
-        const int value = Integer(key);
-        if (value >= 0) return static_cast<unsigned>(value);
-        DataProblems::Report("Sprite: \"%s\" must not be negative; 0 used\n", key);
-        return 0;
-    }
-    bool Flag(const char* key) const { return json::IsLiteralTrue(json::Find(object_, key)); }
-
-private:
-    static void Complain(const char* key, const char* wanted, const json::Value* value) {
-        DataProblems::Report("Sprite: \"%s\" must be %s, not %s; 0 used\n", key, wanted, json::TypeName(value));
-    }
-    const json::Value& object_;
-};
-
-}  // namespace
-
 void Sprite::Unserialize(const json::Member& member) {
     if (!member.value.IsObject()) {
         DataProblems::Report("Sprite: the settings must be an object, not %s; defaults kept\n",
                              json::TypeName(&member.value));
         return;
     }
-    const SpriteReader read(member.value);
-    state.textureId = read.Index("textureId");
+    // Missing keys read as 0 or false, as the level files expect.
+    const json::MemberReader read(member.value, "Sprite");
+    const auto flag = [&member](const char* key) { return json::IsLiteralTrue(json::Find(member.value, key)); };
+    state.textureId = read.Unsigned("textureId");
     if (state.textureId != 0) SetTexture(state.textureId);
     state.meshType = read.Integer("meshType");
-    state.animId = read.Index("animId");
-    state.isDebug = read.Flag("isDebug");
-    state.isTexture = read.Flag("isTexture");
-    active = read.Flag("isActive");
+    state.animId = read.Unsigned("animId");
+    state.isDebug = flag("isDebug");
+    state.isTexture = flag("isTexture");
+    active = flag("isActive");
     const char* colour[] = {"red", "green", "blue", "alpha"};
     for (int i = 0; i < 4; ++i) state.rgba[i] = read.Number(colour[i]);
     x = read.Number("x");

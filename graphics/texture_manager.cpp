@@ -13,26 +13,6 @@ std::unique_ptr<TextureManager>& Store() {
     return store;
 }
 
-// A missing key reads as 0, as the list's writers expect; a key of another type is reported.
-int ReadInt(const json::Value& object, const char* key, const std::string& path) {
-    const json::Value* value = json::Find(object, key);
-    int result = 0;
-    if (value && !json::GetInt(value, result)) {
-        DataProblems::Report("%s: \"%s\" must be an integer, not %s; 0 used\n", path.c_str(), key,
-                             json::TypeName(value));
-    }
-    return result;
-}
-
-unsigned ReadUnsigned(const json::Value& object, const char* key, const std::string& path) {
-    const int value = ReadInt(object, key, path);
-    if (value < 0) {
-        DataProblems::Report("%s: \"%s\" must not be negative; 0 used\n", path.c_str(), key);
-        return 0;
-    }
-    return static_cast<unsigned>(value);
-}
-
 }  // namespace
 
 TextureManager& TextureManager::GetInstance() {
@@ -67,9 +47,10 @@ void TextureManager::Load() {
 }
 
 void TextureManager::LoadEntry(const std::string& path, const json::Value& entry) {
-    const json::Value& grid = json::MemberAt(entry, 0)->value;
-    const int id = ReadInt(grid, "ID", fileName);
-    if (!LoadTexture(path, id, ReadInt(grid, "row", fileName), ReadInt(grid, "col", fileName))) return;
+    // A missing key reads as 0, as the list's writers expect.
+    const json::MemberReader grid(json::MemberAt(entry, 0)->value, fileName);
+    const int id = grid.Integer("ID");
+    if (!LoadTexture(path, id, grid.Integer("row"), grid.Integer("col"))) return;
     for (size_t i = 1; i < json::MemberCount(entry); ++i) {
         const json::Value& animation = json::MemberAt(entry, i)->value;
         if (!animation.IsObject()) {
@@ -77,9 +58,10 @@ void TextureManager::LoadEntry(const std::string& path, const json::Value& entry
                                  path.c_str());
             continue;
         }
-        const int index = ReadInt(animation, "ID", fileName);
-        if (!AddAnimation(id, index, ReadUnsigned(animation, "startFrm", fileName),
-                          ReadUnsigned(animation, "endFrm", fileName), ReadUnsigned(animation, "frmTimer", fileName))) {
+        const json::MemberReader frames(animation, fileName);
+        const int index = frames.Integer("ID");
+        if (!AddAnimation(id, index, frames.Unsigned("startFrm"), frames.Unsigned("endFrm"),
+                          frames.Unsigned("frmTimer"))) {
             DataProblems::Report("%s: animation %d of \"%s\" has a negative index; skipped\n", fileName.c_str(), index,
                                  path.c_str());
         }

@@ -15,7 +15,7 @@ public:
         if (!next) return 0;
         // Every change sent this frame reads the one request when delivered: a menu's quit
         // must not be lost to a level change another graph asks for after it.
-        GameStateManager::requestedState = GameStateManager::Outranking(GameStateManager::requestedState, *next);
+        GameStateManager::Request(GameStateManager::requestedState, *next);
         message_->Send();
         return 0;
     }

@@ -6,16 +6,6 @@
 
 namespace {
 
-// Reads an optional number: absent keeps the field; of another type keeps it and says so.
-void ReadNumber(const json::Value& body, const char* key, float& field, const Body& self) {
-    const json::Value* value = json::Find(body, key);
-    if (!value) return;
-    if (!json::GetFloat(value, field)) {
-        DataProblems::Report("Body of \"%s\": \"%s\" must be a number, not %s; kept %g\n",
-                             self.owner ? self.owner->name.c_str() : "", key, json::TypeName(value), field);
-    }
-}
-
 // Only the literal true switches a flag on; an absent key keeps it.
 void ReadFlag(const json::Value& body, const char* key, bool& field) {
     if (const json::Value* value = json::Find(body, key)) field = json::IsLiteralTrue(value);
@@ -30,31 +20,29 @@ void Body::Unserialize(const json::Member& member) {
                              owner ? owner->name.c_str() : "", json::TypeName(&body));
         return;
     }
-    ReadNumber(body, "width", width, *this);
+    // Absent members keep their fields.
+    const json::MemberReader read(body, "Body of \"" + (owner ? owner->name : std::string()) + "\"");
+    read.Number("width", width);
     shape->Init(width, height, shape->GetX(), shape->GetY());
-    ReadNumber(body, "height", height, *this);
+    read.Number("height", height);
     shape->Init(width, height, shape->GetX(), shape->GetY());
     float x = shape->GetX();
     float y = shape->GetY();
-    ReadNumber(body, "x", x, *this);
-    ReadNumber(body, "y", y, *this);
+    read.Number("x", x);
+    read.Number("y", y);
     int shapeId = shape->type;
-    const json::Value* shapeValue = json::Find(body, "shapeid");
-    if (shapeValue && !json::GetInt(shapeValue, shapeId)) {
-        DataProblems::Report("Body of \"%s\": \"shapeid\" must be an integer, not %s; shape kept\n",
-                             owner ? owner->name.c_str() : "", json::TypeName(shapeValue));
-    }
+    read.Integer("shapeid", shapeId, "shape kept");
     MakeShape(shapeId);
     shape->Init(width, height, x, y);
     float newMass = mass;
-    ReadNumber(body, "mass", newMass, *this);
+    read.Number("mass", newMass);
     SetMass(newMass);
-    ReadNumber(body, "bounciness", bounciness, *this);
-    ReadNumber(body, "velx", velX, *this);
-    ReadNumber(body, "vely", velY, *this);
-    ReadNumber(body, "accx", accX, *this);
-    ReadNumber(body, "accy", accY, *this);
-    ReadNumber(body, "friction", friction, *this);
+    read.Number("bounciness", bounciness);
+    read.Number("velx", velX);
+    read.Number("vely", velY);
+    read.Number("accx", accX);
+    read.Number("accy", accY);
+    read.Number("friction", friction);
     const bool wasMoving = isMove;
     ReadFlag(body, "isMove", isMove);
     // A moving body goes to the front of the list (the pair loop starts there); one that stopped

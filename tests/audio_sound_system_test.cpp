@@ -202,6 +202,33 @@ TEST_F(SoundSystemTest, ASoundThatCannotLoadIsNamedOnceAndItsFailingPlayToldOnce
     EXPECT_TRUE(sounds.IsPlaying("Blip"));
 }
 
+// What was told once is told again after the sound system starts anew: the new start may
+// find the sound mended, and a log that says nothing would hide that it is still broken.
+TEST_F(SoundSystemTest, AFailingPlayToldOnceIsToldAgainAfterTheSystemStartsAnew) {
+    const char* const list =
+        R"({"a": {"Name": "Gone", "Type": "SFX", "Loop": false, "Path": "Resources/sfx/gone.wav"}})";
+    const struct {
+        const char* how;
+        std::function<void()> restart;
+    } cases[] = {
+        {"shut down", [] { SoundSystem::Shutdown(); }},
+        {"discarded", [] { SoundSystem::Discard(); }},
+        {"on a new platform", [] { platform::Install(std::make_unique<platform::ScriptedBackend>(false)); }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.how);
+        SoundSystem::Discard();
+        SoundSystem& first = StartWith(list);
+        EXPECT_EQ("Fail to play sound. \"Gone\"\n", Output([&] { first.Play("Gone"); }));
+        c.restart();
+        StartWith(list);
+        EXPECT_EQ("Fail to play sound. \"Gone\"\n", Output([] {
+                      SoundSystem::GetInstance().Play("Gone");
+                      SoundSystem::GetInstance().Play("Gone");
+                  }));
+    }
+}
+
 // A failed start says which step failed. SDL picks its audio driver from the environment when
 // its audio starts, so the unknown one is tried in a process of its own.
 TEST_F(SoundSystemTest, AFailedStartSaysWhetherSdlAudioOrTheMixerFailed) {

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/composite_factory.h"
+#include "core/startup.h"
 #include "core/system_manager.h"
 #include "flow/game_state_manager.h"
 #include "graph/ai_component.h"
@@ -66,11 +67,7 @@ protected:
         ai = new AI_Manager();
         systems.AddSystem(factory);
         systems.AddSystem(ai);
-        GameObject::LoadTypes();
-        ai->Init();
-        RegisterAllNodes();
-        GameStateManager::BuildStateNames();
-        ai->objectMaps = &GameStateManager::Instance().objectMaps;
+        StartGraphEngine(*ai);
     }
 
     // Writes a graph file and a list naming it, and loads the list.

@@ -174,25 +174,6 @@ bool ChildProcess::Reap(bool block) {
     return ended_;
 }
 
-bool ChildProcess::Catches(int signal) const {
-    std::ifstream status("/proc/" + std::to_string(pid_) + "/status");
-    std::string line;
-    while (std::getline(status, line)) {
-        if (line.rfind("SigCgt:", 0) == 0) return (std::stoull(line.substr(7), nullptr, 16) >> (signal - 1)) & 1ULL;
-    }
-    return false;
-}
-
-bool ChildProcess::WaitUntilCatches(int signal, std::chrono::milliseconds limit) {
-    const auto end = std::chrono::steady_clock::now() + limit;
-    while (!Reap(false)) {
-        if (Catches(signal)) return true;
-        if (std::chrono::steady_clock::now() >= end) return false;
-        std::this_thread::sleep_for(kPoll);
-    }
-    return false;
-}
-
 std::string ChildProcess::Output() const { return ReadAll(outputPath_); }
 
 bool ChildProcess::WaitUntilPrints(const std::string& text, std::chrono::milliseconds limit) {

@@ -46,10 +46,6 @@ public:
     ChildProcess& operator=(const ChildProcess&) = delete;
 
     pid_t Pid() const { return pid_; }
-    // Whether the process has installed a handler for `signal` (the caught mask in /proc).
-    bool Catches(int signal) const;
-    // Waits up to `limit` until it catches `signal`; false if it ended first or never did.
-    bool WaitUntilCatches(int signal, std::chrono::milliseconds limit);
     // What it has printed so far (with its errors unless kept apart).
     std::string Output() const;
     // Waits up to `limit` until its output holds `text`; false if it ended first or never did.
