@@ -17,9 +17,18 @@ bool GameWindow::Init() {
 }
 
 bool GameWindow::Update(double) {
-    platform::Current().GetDisplay().Present();
     ReadClientSize();
+    // The waiting picture was drawn for the size the view had then: in a window of another size
+    // it would show cut or stretched, so it is dropped and the next one drawn for the new size.
+    // Before anything is fitted (or while minimised) it is the plain cleared colour.
+    const bool unfitted = pictureWidth_ == 0 && pictureHeight_ == 0;
+    if (unfitted || (pictureWidth_ == clientWidth_ && pictureHeight_ == clientHeight_)) {
+        platform::Current().GetDisplay().Present();
+    }
     if (auto* renderer = SystemManager::GetInstance().Get<GraphicGL>(GRAPHIC_GL)) FitView(*renderer);
+    // The renderer draws the next picture after this, with the view as it now stands.
+    pictureWidth_ = viewWidth_;
+    pictureHeight_ = viewHeight_;
     return true;
 }
 

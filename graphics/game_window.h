@@ -14,7 +14,8 @@ class GameWindow : public ISystem {
 public:
     GameWindow();
     bool Init() override;
-    // Presents the picture drawn in the previous frame, then fits the view to the window.
+    // Presents the picture drawn in the previous frame when the window still has the size it was
+    // drawn for, then fits the view to the window.
     bool Update(double dt) override;
 
     // The client area as the window last read it (once a frame, and on a resize); 0 when there
@@ -48,4 +49,6 @@ private:
     int clientHeight_ = 0;
     int viewWidth_ = 0;  // the client size the view was last fitted to
     int viewHeight_ = 0;
+    int pictureWidth_ = 0;  // the view size the picture waiting to be presented was drawn with
+    int pictureHeight_ = 0;
 };
