@@ -10,31 +10,40 @@
 
 GameWindow::GameWindow() : ISystem(GAME_WINDOW) {}
 
-bool GameWindow::Init() { return platform::Current().GetDisplay().Open(title, width, height); }
-
-bool GameWindow::Update(double) {
-    platform::Current().GetDisplay().Present();
-    if (auto* renderer = SystemManager::GetInstance().Get<GraphicGL>(GRAPHIC_GL)) FitView(*renderer);
+bool GameWindow::Init() {
+    if (!platform::Current().GetDisplay().Open(title, width, height)) return false;
+    ReadClientSize();
     return true;
 }
 
+bool GameWindow::Update(double) {
+    ReadClientSize();
+    // The waiting picture was drawn for the size the view had then: in a window of another size
+    // it would show cut or stretched, so it is dropped and the next one drawn for the new size.
+    // Before anything is fitted (or while minimised) it is the plain cleared colour.
+    const bool unfitted = pictureWidth_ == 0 && pictureHeight_ == 0;
+    if (unfitted || (pictureWidth_ == clientWidth_ && pictureHeight_ == clientHeight_)) {
+        platform::Current().GetDisplay().Present();
+    }
+    if (auto* renderer = SystemManager::GetInstance().Get<GraphicGL>(GRAPHIC_GL)) FitView(*renderer);
+    // The renderer draws the next picture after this, with the view as it now stands.
+    pictureWidth_ = viewWidth_;
+    pictureHeight_ = viewHeight_;
+    return true;
+}
+
+void GameWindow::ReadClientSize() {
+    int w = 0, h = 0;
+    const bool read = platform::Current().GetDisplay().GetClientSize(w, h);
+    clientWidth_ = read ? w : 0;
+    clientHeight_ = read ? h : 0;
+}
+
 void GameWindow::FitView(GraphicGL& renderer) {
-    int w = 0, h = 0;
-    platform::Current().GetDisplay().GetClientSize(w, h);
-    if (w == viewWidth_ && h == viewHeight_) return;
-    renderer.Resize(w, h);
-    viewWidth_ = w;
-    viewHeight_ = h;
-}
-
-int GameWindow::GetClientWidth() const {
-    int w = 0, h = 0;
-    return platform::Current().GetDisplay().GetClientSize(w, h) ? w : 0;
-}
-
-int GameWindow::GetClientHeight() const {
-    int w = 0, h = 0;
-    return platform::Current().GetDisplay().GetClientSize(w, h) ? h : 0;
+    if (clientWidth_ == viewWidth_ && clientHeight_ == viewHeight_) return;
+    renderer.Resize(clientWidth_, clientHeight_);
+    viewWidth_ = clientWidth_;
+    viewHeight_ = clientHeight_;
 }
 
 void GameWindow::SetFullScreen(bool on) {
@@ -83,6 +92,7 @@ void GameWindow::HandleEvent(const platform::Event& event) {
             isMinimized = false;
             break;
         case EventKind::Resized:
+            ReadClientSize();
             if (auto* renderer = SystemManager::GetInstance().Get<GraphicGL>(GRAPHIC_GL)) FitView(*renderer);
             break;
         case EventKind::KeyDown:

@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "platform/x11_window_size.h"
+#include "platform/x11_window.h"
 
 namespace platform {
 namespace {
@@ -112,6 +112,9 @@ void SdlDisplay::ShowCursor(bool visible) {
 }
 
 void SdlDisplay::Close() {
+    // Off the screen before anything leaves full screen: no picture drawn for the full screen
+    // may show in the window restored to its windowed size.
+    X11Withdraw(window_.Window());
     window_.Close();
     fullScreen_ = false;
 }

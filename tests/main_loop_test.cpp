@@ -281,4 +281,23 @@ TEST_F(WindowOnScreenTest, AResizeReachesTheViewportAndAMinimisedWindowKeepsIt) 
     EXPECT_EQ((std::vector<int>{0, 0, 1600, 900}), viewport());
 }
 
+// A picture is drawn for the window's size of its frame; presented into a window that has
+// changed size since, it would show cut or stretched. Reported or not, it is dropped, and the
+// next one, drawn for the new size, is shown.
+TEST_F(WindowOnScreenTest, APictureDrawnForAnotherSizeIsNeverPresented) {
+    StartGame();
+    Frames(2);
+    for (const bool reported : {true, false}) {
+        SCOPED_TRACE(reported ? "the resize reported" : "the resize unreported");
+        const int shown = scripted->PresentCount();
+        Frames(1);
+        EXPECT_EQ(shown + 1, scripted->PresentCount()) << "a frame of a window that keeps its size";
+        scripted->ResizeWindow(reported ? 1600 : 1280, reported ? 900 : 720, reported);
+        Frames(1);
+        EXPECT_EQ(shown + 1, scripted->PresentCount()) << "the picture drawn for the old size";
+        Frames(1);
+        EXPECT_EQ(shown + 2, scripted->PresentCount()) << "the one drawn for the new size";
+    }
+}
+
 }  // namespace

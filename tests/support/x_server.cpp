@@ -12,10 +12,11 @@
 
 namespace {
 
-ProcessOptions ServerOptions() {
+ProcessOptions ServerOptions(int screenWidth, int screenHeight) {
     ProcessOptions options;
     // The server picks a free number and prints it.
-    options.command = {"Xvfb", "-displayfd", "1", "-screen", "0", "1280x720x24", "-nolisten", "tcp"};
+    const std::string screen = std::to_string(screenWidth) + "x" + std::to_string(screenHeight) + "x24";
+    options.command = {"Xvfb", "-displayfd", "1", "-screen", "0", screen, "-nolisten", "tcp"};
     options.errorsWithOutput = false;
     return options;
 }
@@ -68,7 +69,7 @@ constexpr auto kPoll = std::chrono::milliseconds(50);
 
 }  // namespace
 
-XServer::XServer() : server_(ServerOptions()) {
+XServer::XServer(int screenWidth, int screenHeight) : server_(ServerOptions(screenWidth, screenHeight)) {
     if (server_.WaitUntilPrints("\n", std::chrono::seconds(10))) {
         const std::string number = server_.Output();
         display_ = ":" + number.substr(0, number.find('\n'));
@@ -98,6 +99,32 @@ bool XServer::WaitForPicture(const char* title, ChildProcess& program, std::chro
     if (x != nullptr) XCloseDisplay(x);
     XSetErrorHandler(previous);
     return shown;
+}
+
+XServer::Picture XServer::PictureOf(const char* title) const {
+    const auto previous = XSetErrorHandler(IgnoreXError);
+    Picture picture;
+    if (::Display* x = XOpenDisplay(display_.c_str())) {
+        const Window window = FindWindow(x, DefaultRootWindow(x), title);
+        XWindowAttributes attributes{};
+        XImage* image = window != 0 && XGetWindowAttributes(x, window, &attributes) != 0
+                            ? XGetImage(x, window, 0, 0, attributes.width, attributes.height, AllPlanes, ZPixmap)
+                            : nullptr;
+        if (image != nullptr) {
+            picture.width = image->width;
+            picture.height = image->height;
+            picture.pixels.reserve(static_cast<size_t>(image->width) * image->height);
+            for (int row = 0; row < image->height; ++row) {
+                for (int column = 0; column < image->width; ++column) {
+                    picture.pixels.push_back(static_cast<uint32_t>(XGetPixel(image, column, row) & 0xffffff));
+                }
+            }
+            XDestroyImage(image);
+        }
+        XCloseDisplay(x);
+    }
+    XSetErrorHandler(previous);
+    return picture;
 }
 
 XServer::~XServer() {
