@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <random>
+#include <utility>
 #include <vector>
 
 #include "support/match_fixture.h"
@@ -61,6 +62,31 @@ protected:
             for (int y = 0; y < 720; ++y) count += bare(&column[y * 4]);
         }
         return count;
+    }
+
+    // How many of the view's outer columns' pixels at ground height, from the bottom of the view up
+    // to just under the ground's top, do not show the ground. The ground's picture repeats every
+    // 160 units (its end pieces are one tile wide), so a pixel shows the ground when it has the
+    // colour of the pixel one tile further in (or of one beside that, where a texel's edge falls
+    // between two rows); the stage's background behind the ground has other colours.
+    static int GroundMissingAtTheSides() {
+        constexpr int kTile = 160, kRows = 40;  // the ground's top stands 60 above the view's bottom, less a shake of 12
+        std::vector<unsigned char> outer(kRows * 4), inner((kRows + 1) * 4);
+        const auto same = [](const unsigned char* a, const unsigned char* b) {
+            return std::abs(a[0] - b[0]) <= 8 && std::abs(a[1] - b[1]) <= 8 && std::abs(a[2] - b[2]) <= 8;
+        };
+        int missing = 0;
+        for (auto [x, in] : {std::pair{0, kTile}, std::pair{1279, 1279 - kTile}}) {
+            glReadPixels(x, 0, 1, kRows, GL_RGBA, GL_UNSIGNED_BYTE, outer.data());
+            glReadPixels(in, 0, 1, kRows + 1, GL_RGBA, GL_UNSIGNED_BYTE, inner.data());
+            for (int row = 0; row < kRows; ++row) {
+                const unsigned char* p = &outer[row * 4];
+                bool ground = same(p, &inner[row * 4]) || same(p, &inner[(row + 1) * 4]);
+                if (row > 0) ground = ground || same(p, &inner[(row - 1) * 4]);
+                missing += !ground;
+            }
+        }
+        return missing;
     }
 
     static void PutAt(GameObject* object, Vec2 where) { object->Get<Body>(BODY)->shape->SetPosition(where); }
@@ -400,7 +426,8 @@ TEST_F(GameLevels, AHitShakesTheViewUpAndDownOnEachStage) {
 
 // At either end of each stage a player falling off starts the strongest shake there is, and
 // the view goes past the end and up and down; yet in every frame of it, the view's outer rows
-// and columns show the stage's own pictures, never the bare clear colour behind them.
+// and columns show the stage's own pictures, never the bare clear colour behind them, and the
+// ground runs on to both sides of the view.
 TEST_F(GameLevels, AShakeAtEitherEndOfEachStageKeepsTheSceneryOverTheWholeView) {
     for (GameState level : {Level_1, Level_2, Level_3}) {
         ASSERT_NO_FATAL_FAILURE(EnterWithTwoPlayers(level));
@@ -420,6 +447,8 @@ TEST_F(GameLevels, AShakeAtEitherEndOfEachStageKeepsTheSceneryOverTheWholeView) 
                 lowest = std::min(lowest, View().y);
                 highest = std::max(highest, View().y);
                 ASSERT_EQ(0, BareEdgePixels()) << "level " << level << " scene " << scene << " frame " << frame;
+                EXPECT_EQ(0, GroundMissingAtTheSides())
+                    << "level " << level << " scene " << scene << " frame " << frame << ": the ground stops short";
             }
             EXPECT_GT(farthestOut, 1.0f) << "level " << level << " scene " << scene << ": past the stage's end";
             EXPECT_LT(lowest, -1.0f) << "level " << level << " scene " << scene;

@@ -325,41 +325,67 @@ struct Crossing {
     int key;
     int scene;
     float cameraX;
+    double panSpeed;  // the level's, units a frame
 };
 constexpr std::array<int, 3> kRed{214, 60, 56}, kBlue{60, 104, 214}, kBall{236, 120, 40};
 
-void PrintTo(const Crossing& crossing, std::ostream* out) { *out << crossing.way; }
+void PrintTo(const Crossing& crossing, std::ostream* out) { *out << crossing.way << " at pan " << crossing.panSpeed; }
+
+// The share of `object`'s sprite that lies inside the view, 0 to 1.
+float ShareInView(const GameObject* object) {
+    const Sprite& sprite = *object->Get<Sprite>(SPRITE);
+    const Vec2 camera = CameraPosition(*TheCamera());
+    const float halfWidth = std::abs(sprite.width) / 2, halfHeight = std::abs(sprite.height) / 2;
+    const float across = std::min(sprite.x + halfWidth, camera.x + 640) - std::max(sprite.x - halfWidth, camera.x - 640);
+    const float up = std::min(sprite.y + halfHeight, camera.y + 360) - std::max(sprite.y - halfHeight, camera.y - 360);
+    return across <= 0 || up <= 0 ? 0.0f : across * up / (4 * halfWidth * halfHeight);
+}
 
 class CrossingSeen : public GameMatch, public ::testing::WithParamInterface<Crossing> {};
 
-// The carrier and the ball in her hands are drawn in every frame of a crossing, from her last
-// steps before the edge until the camera has come to the new screen.
-TEST_P(CrossingSeen, TheCarrierAndTheBallAreDrawnInEveryFrame) {
+// The carrier and the ball in her hands stay in view in every frame of a crossing, from her
+// last steps before the edge until the camera has come to the new screen, whatever the
+// level's pan speed: most of her picture, and at least half of the ball's pixels.
+TEST_P(CrossingSeen, TheCarrierAndTheBallStayInViewInEveryFrame) {
     const Crossing& c = GetParam();
     StartLevelOne();
+    double* panSpeed = ObjectVariable<double>(Named("LevelObj"), "panSpeed");
+    ASSERT_NE(nullptr, panSpeed);
+    *panSpeed = c.panSpeed;
     GameObject* carrier = c.redCarries ? red : blue;
     const std::array<int, 3> team = c.redCarries ? kRed : kBlue;
     ASSERT_TRUE(HoldUntil(c.key, [this] { return Carried(ball); }, 200)) << "the carrier reaches the ball";
+    ASSERT_EQ(1.0f, ShareInView(carrier));
+    const int ballPixels = DrawnPixels(carrier, kBall);  // all of them, with her wholly in view
+    ASSERT_GT(ballPixels, 100);
     scripted->SetKey(c.key, true);
     bool crossed = false;
     for (int frame = 0; frame < 300 && CameraX() != c.cameraX; ++frame) {
         Until([] { return false; }, 1);
         crossed = crossed || Scene() == c.scene;
-        ASSERT_GT(DrawnPixels(carrier, team), 50) << "the carrier is not drawn at frame " << frame << ", at "
-                                                 << Where(carrier).x << " with the camera at " << CameraX();
-        ASSERT_GT(DrawnPixels(carrier, kBall), 20) << "the ball is not drawn at frame " << frame << ", at "
-                                                  << Where(carrier).x << " with the camera at " << CameraX();
+        const std::string where = " at frame " + std::to_string(frame) + ", at " + std::to_string(Where(carrier).x) +
+                                  " with the camera at " + std::to_string(CameraX());
+        ASSERT_GE(ShareInView(carrier), 0.9f) << "the carrier is out of view" << where;
+        ASSERT_GT(DrawnPixels(carrier, team), 50) << "the carrier is not drawn" << where;
+        ASSERT_GE(2 * DrawnPixels(carrier, kBall), ballPixels) << "the ball is out of view" << where;
     }
     scripted->SetKey(c.key, false);
     EXPECT_TRUE(crossed);
     EXPECT_EQ(c.cameraX, CameraX()) << "the camera came to the new screen";
     EXPECT_TRUE(Carried(ball));
+    EXPECT_EQ(c.scene, IntOf(carrier, "Scene"));
+    EXPECT_TRUE(OnScreen(Where(carrier))) << "she stepped into the new screen";
 }
 
-INSTANTIATE_TEST_SUITE_P(EitherWay, CrossingSeen,
-                         ::testing::Values(Crossing{"Right", true, 'D', 2, 1640.0f},
-                                           Crossing{"Left", false, vk::kLeft, 0, -920.0f}),
-                         [](const ::testing::TestParamInfo<Crossing>& info) { return std::string(info.param.way); });
+INSTANTIATE_TEST_SUITE_P(EitherWayAtTwoPanSpeeds, CrossingSeen,
+                         ::testing::Values(Crossing{"Right", true, 'D', 2, 1640.0f, 40.0},
+                                           Crossing{"Left", false, vk::kLeft, 0, -920.0f, 40.0},
+                                           Crossing{"Right", true, 'D', 2, 1640.0f, 15.0},
+                                           Crossing{"Left", false, vk::kLeft, 0, -920.0f, 15.0}),
+                         [](const ::testing::TestParamInfo<Crossing>& info) {
+                             return std::string(info.param.way) + "AtPan" +
+                                    std::to_string(static_cast<int>(info.param.panSpeed));
+                         });
 
 // However long the frames, a carrier who crosses an edge arrives in the new screen with the
 // ball: she is never taken for one left behind and sent back to her team's point.
