@@ -1,10 +1,13 @@
 // The reader under every data file: whatever it accepts, it writes in a layout that reads back
 // to the same text, and every number it accepts is the number its literal says (std::strtod's
 // reading, or the integer itself), kept to the bit through a write and a read.
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/json_file.h"
@@ -17,10 +20,10 @@ namespace {
     std::abort();
 }
 
-// The number literals of a text the reader accepted, in the order they stand: the runs of
-// number characters outside strings.
-std::vector<std::string> Literals(const std::string& text) {
-    std::vector<std::string> literals;
+// Where the number literals of a text stand, in order, and their lengths: the runs of number
+// characters outside strings.
+std::vector<std::pair<size_t, size_t>> Literals(const std::string& text) {
+    std::vector<std::pair<size_t, size_t>> literals;
     bool inString = false;
     for (size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
@@ -30,9 +33,9 @@ std::vector<std::string> Literals(const std::string& text) {
         } else if (c == '"') {
             inString = true;
         } else if (c == '-' || (c >= '0' && c <= '9')) {
-            const size_t end = text.find_first_not_of("0123456789+-.eE", i);
-            literals.push_back(text.substr(i, end - i));
-            i = end == std::string::npos ? text.size() : end - 1;
+            const size_t end = std::min(text.find_first_not_of("0123456789+-.eE", i), text.size());
+            literals.emplace_back(i, end - i);
+            i = end - 1;
         }
     }
     return literals;
@@ -64,7 +67,40 @@ void RequireReadAsWritten(const json::Value& number, const std::string& literal)
     }
 }
 
+// A literal of any shape: a sign, up to 30 digits with or without a point, and an exponent that
+// puts its value, most of the time, near the smallest double or the largest, as a designer's
+// slip or a generator's rounding might.
+std::string RandomLiteral(std::minstd_rand& random) {
+    const auto below = [&](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
+    std::string literal = below(4) == 0 ? "-" : "";
+    const int digits = 1 + below(30);
+    const int point = below(2) ? 1 + below(digits) : digits;
+    for (int i = 0; i < digits; ++i) {
+        if (i == point) literal += '.';
+        literal += static_cast<char>('0' + (i == 0 && point > 1 ? 1 + below(9) : below(10)));
+    }
+    // The value is below 10 to the power of `order`.
+    const int order = below(3) == 0 ? below(700) - 370 : below(2) ? below(46) - 345 : below(23) + 290;
+    if (below(8)) literal += (below(2) ? "e" : "E") + std::to_string(order - point);
+    return literal;
+}
+
 }  // namespace
+
+// Byte flips seldom make a literal that reaches a double's ends: half the time one literal of
+// the input is replaced by one of any shape.
+extern "C" size_t LLVMFuzzerMutate(uint8_t* data, size_t size, size_t maxSize);
+extern "C" size_t LLVMFuzzerCustomMutator(uint8_t* data, size_t size, size_t maxSize, unsigned int seed) {
+    std::minstd_rand random(seed);
+    std::string text = fuzz::Text(data, size);
+    const auto literals = Literals(text);
+    if (literals.empty() || random() % 2) return LLVMFuzzerMutate(data, size, maxSize);
+    const auto [at, length] = literals[random() % literals.size()];
+    text.replace(at, length, RandomLiteral(random));
+    if (text.size() > maxSize) return LLVMFuzzerMutate(data, size, maxSize);
+    std::memcpy(data, text.data(), text.size());
+    return text.size();
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string text = fuzz::Text(data, size);
@@ -72,7 +108,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (!file.Parse(text, "fuzz.json")) return 0;
     std::vector<const json::Value*> numbers;
     Numbers(file.Doc(), numbers);
-    const std::vector<std::string> literals = Literals(text);
+    std::vector<std::string> literals;
+    for (const auto& [at, length] : Literals(text)) literals.push_back(text.substr(at, length));
     if (numbers.size() != literals.size()) Finding("numbers and literals differ in count", std::to_string(numbers.size()));
     for (size_t i = 0; i < numbers.size(); ++i) RequireReadAsWritten(*numbers[i], literals[i]);
 
